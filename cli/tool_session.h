@@ -1,0 +1,32 @@
+#pragma once
+// The tool as a small host: in the default mode it arms the component's error
+// reporting with its own terminator and writes every message box to stderr; with
+// --strict the first error reaches the tool instead.
+#include <functional>
+#include <memory>
+
+#include "cli/command.h"
+
+namespace vx4820cal::cli {
+
+class ToolSession {
+ public:
+  explicit ToolSession(const Invocation& invocation);
+  ~ToolSession();
+
+  // Runs the command body and turns what happened into the exit status: 3 when the
+  // component asked to end the application, 1 for an error under --strict.
+  int Run(const std::function<int()>& body);
+
+  bool TerminationRequested() const;
+
+ private:
+  struct State;
+  std::shared_ptr<State> state_;
+  bool strict_;
+};
+
+// Writes a text the component made (CR LF line breaks) with LF line breaks.
+std::string WithUnixLineBreaks(const std::string& text);
+
+}  // namespace vx4820cal::cli

@@ -1,0 +1,54 @@
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace vx4820cal::testing {
+
+TempDir::TempDir() {
+  static std::atomic<int> counter{0};
+  path_ = std::filesystem::temp_directory_path() /
+          ("vx4820cal-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::remove_all(path_);
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  // Read-only files would stop remove_all from a non-root account.
+  for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+  }
+  std::filesystem::remove_all(path_, ignored);
+}
+
+void TempDir::Write(const std::string& name, const std::string& bytes) const { WriteFile(path_ / name, bytes); }
+std::string TempDir::Read(const std::string& name) const { return ReadFile(path_ / name); }
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) ADD_FAILURE() << "cannot write " << path;
+}
+
+void OnFreshThread(const std::function<void()>& body) {
+  std::thread worker(body);
+  worker.join();
+}
+
+std::filesystem::path SampleDataFolder() { return std::filesystem::path(VX4820CAL_SOURCE_DIR) / "data"; }
+
+}  // namespace vx4820cal::testing

@@ -1,0 +1,45 @@
+#pragma once
+// Shared test helpers: temporary folders, fresh threads (each with unarmed error
+// reporting and its own per-thread state), and a terminator that counts.
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "vx4820cal/interfaces/iterminator.h"
+
+namespace vx4820cal::testing {
+
+// A folder that exists for the life of the object.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // Writes bytes exactly as given.
+  void Write(const std::string& name, const std::string& bytes) const;
+  std::string Read(const std::string& name) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+
+// Runs body on a new thread and waits: per-thread component state starts afresh.
+void OnFreshThread(const std::function<void()>& body);
+
+class CountingTerminator : public Iterminator {
+ public:
+  void TerminateApplication() override { ++calls; }
+  int calls = 0;
+};
+
+// The repository's sample data folder.
+std::filesystem::path SampleDataFolder();
+
+}  // namespace vx4820cal::testing

@@ -1,0 +1,19 @@
+#pragma once
+// Windows-1252, the code page of the component's data files. Texts inside the
+// component are UTF-8; bytes are decoded when read and encoded when written. The five
+// undefined bytes 0x81 0x8D 0x8F 0x90 0x9D map to U+0081 U+008D U+008F U+0090 U+009D.
+#include <string>
+#include <string_view>
+
+namespace vx4820cal {
+
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// A character outside the code page (or a byte of malformed UTF-8) becomes "?".
+std::string Utf8ToCp1252(std::string_view text);
+
+// The Windows-1252 code of the character at text[i], advancing i past it; "?" for a
+// character outside the code page or malformed UTF-8.
+int Cp1252CodeAt(std::string_view text, size_t& i);
+
+}  // namespace vx4820cal

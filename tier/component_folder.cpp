@@ -1,0 +1,43 @@
+// Where the component's data files lie: beside the loaded library, unless a host
+// says otherwise.
+#include <dlfcn.h>
+
+#include <mutex>
+
+#include "vx4820cal/component.h"
+
+namespace vx4820cal {
+namespace {
+
+std::mutex gFolderMutex;
+std::filesystem::path gProcessFolder;
+thread_local std::filesystem::path tlsThreadFolder;
+
+std::filesystem::path LibraryFolder() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&LibraryFolder), &info) == 0 || info.dli_fname == nullptr) return {};
+  std::error_code ignored;
+  std::filesystem::path file = std::filesystem::absolute(info.dli_fname, ignored);
+  return file.parent_path();
+}
+
+}  // namespace
+
+std::filesystem::path ComponentFolder() {
+  if (!tlsThreadFolder.empty()) return tlsThreadFolder;
+  {
+    std::lock_guard<std::mutex> lock(gFolderMutex);
+    if (!gProcessFolder.empty()) return gProcessFolder;
+  }
+  static const std::filesystem::path library_folder = LibraryFolder();
+  return library_folder;
+}
+
+void SetComponentFolder(const std::filesystem::path& folder) {
+  std::lock_guard<std::mutex> lock(gFolderMutex);
+  gProcessFolder = folder;
+}
+
+void SetThreadComponentFolder(const std::filesystem::path& folder) { tlsThreadFolder = folder; }
+
+}  // namespace vx4820cal

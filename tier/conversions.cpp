@@ -1,0 +1,154 @@
+#include "tier/conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "tier/common_globals.h"
+#include "tier/text.h"
+#include "vx4820cal/error.h"
+
+namespace vx4820cal {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Rewrites a number in the user's notation as C notation ("." separator), or fails
+// with a type mismatch: [sign] digits [separator digits] [e [sign] digits].
+std::string ToCNotation(std::string_view text) {
+  std::string_view body = TrimView(text);
+  std::string separator = DecimalSymbol();
+  if (separator.empty()) separator = ".";
+  std::string out;
+  out.reserve(body.size());
+  size_t i = 0;
+  if (i < body.size() && (body[i] == '+' || body[i] == '-')) out.push_back(body[i++]);
+  size_t digits = 0;
+  while (i < body.size() && IsDigit(body[i])) out.push_back(body[i++]), ++digits;
+  if (body.substr(i, separator.size()) == separator) {
+    i += separator.size();
+    out.push_back('.');
+    while (i < body.size() && IsDigit(body[i])) out.push_back(body[i++]), ++digits;
+  }
+  if (digits == 0) throw RuntimeError(err::kTypeMismatch);
+  if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
+    out.push_back(body[i++]);
+    if (i < body.size() && (body[i] == '+' || body[i] == '-')) out.push_back(body[i++]);
+    size_t exponent_digits = 0;
+    while (i < body.size() && IsDigit(body[i])) out.push_back(body[i++]), ++exponent_digits;
+    if (exponent_digits == 0) throw RuntimeError(err::kTypeMismatch);
+  }
+  if (i != body.size()) throw RuntimeError(err::kTypeMismatch);
+  return out;
+}
+
+}  // namespace
+
+double TextToDouble(std::string_view text) {
+  std::string c_text = ToCNotation(text);
+  const char* first = c_text.data();
+  if (*first == '+') ++first;  // from_chars takes no plus sign
+  double value = 0;
+  auto [end, failure] = std::from_chars(first, c_text.data() + c_text.size(), value);
+  if (failure == std::errc::result_out_of_range) {
+    // A tiny magnitude is zero; only a huge one overflows.
+    if (std::abs(value) < 1.0) return 0.0;
+    throw RuntimeError(err::kOverflow);
+  }
+  if (failure != std::errc() || end != c_text.data() + c_text.size()) throw RuntimeError(err::kTypeMismatch);
+  return value;
+}
+
+int32_t RoundToLong(double value) {
+  double rounded = std::nearbyint(value);
+  if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) throw RuntimeError(err::kOverflow);
+  return static_cast<int32_t>(rounded);
+}
+
+int16_t NarrowToInteger(int32_t value) {
+  if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
+    throw RuntimeError(err::kOverflow);
+  }
+  return static_cast<int16_t>(value);
+}
+
+int32_t TextToLong(std::string_view text) {
+  // Whole numbers skip the double round trip; anything else rounds half to even.
+  std::string_view body = TrimView(text);
+  int32_t value = 0;
+  const char* first = body.data();
+  const char* last = body.data() + body.size();
+  if (!body.empty() && body[0] == '+') ++first;
+  if (first != last && (IsDigit(*first) || *first == '-')) {
+    auto [end, failure] = std::from_chars(first, last, value);
+    if (end == last) {
+      if (failure == std::errc()) return value;
+      if (failure == std::errc::result_out_of_range) throw RuntimeError(err::kOverflow);
+    }
+  }
+  return RoundToLong(TextToDouble(text));
+}
+
+int16_t TextToInteger(std::string_view text) {
+  double value = TextToDouble(text);
+  double rounded = std::nearbyint(value);
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw RuntimeError(err::kOverflow);
+  return static_cast<int16_t>(rounded);
+}
+
+bool TextToBoolean(std::string_view text) {
+  std::string_view body = TrimView(text);
+  if (EqualsNoCase(body, "true")) return true;
+  if (EqualsNoCase(body, "false")) return false;
+  return TextToDouble(body) != 0.0;
+}
+
+double ToDouble(const Variant& value) {
+  switch (value.GetKind()) {
+    case Variant::Kind::Empty: return 0.0;
+    case Variant::Kind::Long: return value.AsLongUnchecked();
+    case Variant::Kind::Double: return value.AsDoubleUnchecked();
+    case Variant::Kind::Boolean: return value.AsBooleanUnchecked() ? -1.0 : 0.0;
+    case Variant::Kind::Text: return TextToDouble(value.AsTextUnchecked());
+    case Variant::Kind::Object: break;
+  }
+  throw RuntimeError(err::kTypeMismatch);
+}
+
+int32_t ToLong(const Variant& value) {
+  switch (value.GetKind()) {
+    case Variant::Kind::Long: return value.AsLongUnchecked();
+    case Variant::Kind::Text: return TextToLong(value.AsTextUnchecked());
+    default: return RoundToLong(ToDouble(value));
+  }
+}
+
+int16_t ToInteger(const Variant& value) { return NarrowToInteger(ToLong(value)); }
+
+bool ToBoolean(const Variant& value) {
+  switch (value.GetKind()) {
+    case Variant::Kind::Boolean: return value.AsBooleanUnchecked();
+    case Variant::Kind::Text: return TextToBoolean(value.AsTextUnchecked());
+    default: return ToDouble(value) != 0.0;
+  }
+}
+
+std::string ToText(const Variant& value) {
+  switch (value.GetKind()) {
+    case Variant::Kind::Empty: return {};
+    case Variant::Kind::Long: return std::to_string(value.AsLongUnchecked());
+    case Variant::Kind::Double: {
+      char buffer[32];
+      std::snprintf(buffer, sizeof buffer, "%.15g", value.AsDoubleUnchecked());
+      std::string separator = DecimalSymbol();
+      return separator.empty() ? buffer : ReplaceAll(buffer, ".", separator);
+    }
+    case Variant::Kind::Boolean: return value.AsBooleanUnchecked() ? "True" : "False";
+    case Variant::Kind::Text: return value.AsTextUnchecked();
+    case Variant::Kind::Object: break;
+  }
+  throw RuntimeError(err::kTypeMismatch);
+}
+
+}  // namespace vx4820cal

@@ -1,0 +1,28 @@
+#include "tier/local_tier_support.h"
+
+#include "tier/error_convention.h"
+#include "tier/object_access.h"
+#include "tier/project_globals.h"
+
+namespace vx4820cal {
+
+thread_local std::shared_ptr<IcalParameters> gobjCalParameters;
+thread_local std::shared_ptr<clsLocalTierSupport> gobjLocalTierSupport;
+
+std::shared_ptr<Itier> clsLocalTierSupport::DelegateTier() {
+  std::shared_ptr<Itier> result;
+  TrapAndReport("DelegateTier", [&] { result = delegate_tier_; });
+  return result;
+}
+
+void clsLocalTierSupport::DelegateTier(std::shared_ptr<Itier> objTier) {
+  TrapAndReport("DelegateTier", [&] { delegate_tier_ = std::move(objTier); });
+}
+
+std::shared_ptr<Itier> RequiredDelegateTier() {
+  // Copy the holder: a call on the delegate may end in Terminate, which drops it.
+  std::shared_ptr<clsLocalTierSupport> support = gobjLocalTierSupport;
+  return Required(Required(support)->DelegateTier());
+}
+
+}  // namespace vx4820cal

@@ -1,0 +1,11 @@
+#pragma once
+// The tier user interface: field metadata by UIID.
+#include <memory>
+
+#include "vx4820cal/interfaces/itieruserinterface.h"
+
+namespace vx4820cal {
+
+std::shared_ptr<ItierUserInterface> NewTierUI();
+
+}  // namespace vx4820cal
