@@ -42,6 +42,7 @@ void SimDelegateTier::ReleaseAll() {
   provider_owner_.reset();
   validator_.reset();
   cal_parameters_.reset();
+  current_provider_.reset();
   served_tier_.reset();
   served_validator_.reset();
   messenger_.reset();

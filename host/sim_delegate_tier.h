@@ -13,7 +13,7 @@ class SimDelegateTier : public Itier, public IcalParamOwner {
  public:
   bool Activate() override;
   std::shared_ptr<IprovInfo> CurrentProvInfo() override { return nullptr; }
-  std::shared_ptr<Iprovider> CurrentProvider() override { return nullptr; }
+  std::shared_ptr<Iprovider> CurrentProvider() override { return current_provider_; }
   std::shared_ptr<IproviderOwner> ProviderOwner() override;
   std::shared_ptr<ItierSchema> Schema() override { return nullptr; }
   std::shared_ptr<Iterminator> Terminator() override { return nullptr; }
@@ -35,6 +35,7 @@ class SimDelegateTier : public Itier, public IcalParamOwner {
   void SetProviderOwner(std::shared_ptr<IproviderOwner> owner) { provider_owner_ = std::move(owner); }
   void SetValidator(std::shared_ptr<ItierValidator> validator) { validator_ = std::move(validator); }
   void SetMessenger(std::shared_ptr<Imessenger> messenger) { messenger_ = std::move(messenger); }
+  void SetCurrentProvider(std::shared_ptr<Iprovider> provider) { current_provider_ = std::move(provider); }
 
   // What the component handed over.
   const std::shared_ptr<IcalParameters>& ReceivedCalParameters() const { return cal_parameters_; }
@@ -51,6 +52,7 @@ class SimDelegateTier : public Itier, public IcalParamOwner {
   std::shared_ptr<IproviderOwner> provider_owner_;
   std::shared_ptr<ItierValidator> validator_;
   std::shared_ptr<IcalParameters> cal_parameters_;
+  std::shared_ptr<Iprovider> current_provider_;
   std::shared_ptr<Itier> served_tier_;
   std::shared_ptr<Ivalidator> served_validator_;
 };
