@@ -43,6 +43,15 @@ std::string ToCNotation(std::string_view text) {
   return out;
 }
 
+// For a number out of the double's range: too large rather than too small? Decided by
+// the exponent's sign, or without exponent by a non-zero whole part.
+bool IsHugeMagnitude(std::string_view c_text) {
+  size_t exponent = c_text.find_first_of("eE");
+  if (exponent != std::string_view::npos) return c_text[exponent + 1] != '-';
+  std::string_view whole = c_text.substr(0, c_text.find('.'));
+  return whole.find_first_of("123456789") != std::string_view::npos;
+}
+
 }  // namespace
 
 double TextToDouble(std::string_view text) {
@@ -52,9 +61,8 @@ double TextToDouble(std::string_view text) {
   double value = 0;
   auto [end, failure] = std::from_chars(first, c_text.data() + c_text.size(), value);
   if (failure == std::errc::result_out_of_range) {
-    // A tiny magnitude is zero; only a huge one overflows.
-    if (std::abs(value) < 1.0) return 0.0;
-    throw RuntimeError(err::kOverflow);
+    if (IsHugeMagnitude(c_text)) throw RuntimeError(err::kOverflow);
+    return 0.0;  // a magnitude too small to hold is zero
   }
   if (failure != std::errc() || end != c_text.data() + c_text.size()) throw RuntimeError(err::kTypeMismatch);
   return value;

@@ -44,6 +44,8 @@ class KeyedCollection {
   const T& Item(int32_t position) const { return entries_[CheckedIndex(position)]->value; }
   T& Item(std::string_view key) { return FindEntry(key)->value; }
   const T& Item(std::string_view key) const { return FindEntry(key)->value; }
+  T& Item(const char* key) { return Item(std::string_view(key)); }
+  T& Item(const std::string& key) { return Item(std::string_view(key)); }
   T& Item(const Variant& index_or_key) {
     if (index_or_key.IsText()) return Item(std::string_view(index_or_key.AsTextUnchecked()));
     return Item(PositionOf(index_or_key));
@@ -63,6 +65,8 @@ class KeyedCollection {
       if (entries_[i].get() == entry) return Erase(i);
     }
   }
+  void Remove(const char* key) { Remove(std::string_view(key)); }
+  void Remove(const std::string& key) { Remove(std::string_view(key)); }
   void Remove(const Variant& index_or_key) {
     if (index_or_key.IsText()) return Remove(std::string_view(index_or_key.AsTextUnchecked()));
     Remove(PositionOf(index_or_key));

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <thread>
 
+#include "vx4820cal/error.h"
+
 namespace vx4820cal::testing {
 
 TempDir::TempDir() {
@@ -47,6 +49,15 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 void OnFreshThread(const std::function<void()>& body) {
   std::thread worker(body);
   worker.join();
+}
+
+int ErrorNumberOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Error& error) {
+    return error.Number();
+  }
+  return 0;
 }
 
 std::filesystem::path SampleDataFolder() { return std::filesystem::path(VX4820CAL_SOURCE_DIR) / "data"; }

@@ -39,6 +39,9 @@ class CountingTerminator : public Iterminator {
   int calls = 0;
 };
 
+// The number of the component error that action raises, or 0 when it raises none.
+int ErrorNumberOf(const std::function<void()>& action);
+
 // The repository's sample data folder.
 std::filesystem::path SampleDataFolder();
 

@@ -1,0 +1,120 @@
+#include "tier/common_globals.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "support/test_support.h"
+#include "tier/codepage.h"
+#include "vx4820cal/component.h"
+#include "vx4820cal/error.h"
+
+namespace vx4820cal {
+namespace {
+
+TEST(Scrambling, KnownTexts) {
+  EXPECT_EQ(EncryptString("abc"), "662646");
+  EXPECT_EQ(DecryptString("662646"), "abc");
+  EXPECT_EQ(EncryptString("A"), "24");
+  EXPECT_EQ(DecryptString("24"), "A");
+  EXPECT_EQ(EncryptString(""), "");
+  EXPECT_EQ(DecryptString(""), "");
+  EXPECT_EQ(DecryptString("662646") , DecryptString("662646"));
+  EXPECT_EQ(DecryptString("66b646").size(), 3u);  // hex digits in either case
+}
+
+TEST(Scrambling, RoundTripsEveryCharacterOfTheCodePage) {
+  std::string bytes;
+  for (int code = 0x20; code <= 0xFF; ++code) bytes.push_back(static_cast<char>(code));
+  std::string text = Cp1252ToUtf8(bytes);
+  EXPECT_EQ(DecryptString(EncryptString(text)), text);
+  EXPECT_EQ(Utf8ToCp1252(DecryptString(EncryptString(text))), bytes);
+}
+
+TEST(Scrambling, PositionWrapsAfter255Characters) {
+  std::string text(300, 'a');
+  std::string scrambled = EncryptString(text);
+  // Un-rotate, then read the pairs of positions 255, 256 and 257.
+  std::string plain_order = scrambled.substr(1) + scrambled[0];
+  EXPECT_EQ(plain_order.substr(254 * 2, 2), "60");  // 97 + 255 = 352 = 0x160
+  EXPECT_EQ(plain_order.substr(255 * 2, 2), "61");  // position 256 adds 0
+  EXPECT_EQ(plain_order.substr(256 * 2, 2), "62");  // position 257 adds 1
+  EXPECT_EQ(DecryptString(scrambled), text);
+}
+
+TEST(Scrambling, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+  EXPECT_EQ(DecryptString(EncryptString("日")), "?");
+}
+
+TEST(Scrambling, NonHexPairIsTypeMismatchWithItsName) {
+  try {
+    DecryptString("6626G6");
+    ADD_FAILURE();
+  } catch (const Error& error) {
+    EXPECT_EQ(error.Number(), 13);
+    EXPECT_EQ(error.Description(), "VX4820CAL: DecryptString\r\nType mismatch");
+  }
+  EXPECT_EQ(testing::ErrorNumberOf([] { DecryptString("é1"); }), 13);
+  EXPECT_EQ(testing::ErrorNumberOf([] { DecryptString("4"); }), 0);  // an odd last digit is read alone
+}
+
+TEST(IsDouble, ExactlyOnePointAndDigits) {
+  struct Case {
+    const char* text;
+    bool expected;
+  } cases[] = {{"12.5", true}, {"-0.25", true}, {"5.", true},     {".5", true},  {"-.", true},
+               {"12", false},  {"1.2.3", false}, {"1e5.0", false}, {"+1.5", false}, {".", false},
+               {"", false},    {"1-.5", false},  {" 1.5", false}};
+  for (const auto& c : cases) EXPECT_EQ(IsDouble(c.text), c.expected) << c.text;
+}
+
+class EnvironmentVariable {
+ public:
+  EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~EnvironmentVariable() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+TEST(DecimalSymbol, CommaUnderACommaLocale) {
+  testing::TempDir locales;
+  std::string command = "localedef -i de_DE -f UTF-8 '" + (locales / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) {
+    GTEST_SKIP() << "SKIPPED LOUDLY: localedef could not generate de_DE.UTF-8 on this machine";
+  }
+  EnvironmentVariable locpath("LOCPATH", locales.Path().string());
+  EnvironmentVariable all("LC_ALL", "de_DE.UTF-8");
+  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ","); });
+}
+
+TEST(DecimalSymbol, PointUnderTheCLocaleAndEmptyForAnUnknownLocale) {
+  {
+    EnvironmentVariable all("LC_ALL", "C");
+    testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), "."); });
+  }
+  EnvironmentVariable all("LC_ALL", "xx_NOWHERE.UTF-8");
+  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ""); });
+}
+
+TEST(DecimalSymbol, OverridePerThread) {
+  testing::OnFreshThread([] {
+    SetDecimalSymbolOverride(",");
+    EXPECT_EQ(DecimalSymbol(), ",");
+    SetDecimalSymbolOverride(std::nullopt);
+  });
+}
+
+}  // namespace
+}  // namespace vx4820cal

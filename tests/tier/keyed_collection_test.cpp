@@ -1,0 +1,66 @@
+#include "vx4820cal/collection.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+#include <string>
+#include <vector>
+
+namespace vx4820cal {
+namespace {
+
+std::vector<std::string> Texts(const Collection& collection) {
+  std::vector<std::string> texts;
+  collection.ForEach([&](const Variant& v) { texts.push_back(v.AsTextUnchecked()); });
+  return texts;
+}
+
+TEST(KeyedCollection, KeysIgnoreLetterCaseAcrossTheCodePage) {
+  Collection c;
+  c.Add(Variant("first"), "Key");
+  c.Add(Variant("accent"), "élan");
+  c.Add(Variant("unkeyed"));
+  EXPECT_EQ(c.Item("KEY").AsTextUnchecked(), "first");
+  EXPECT_EQ(c.Item("ÉLAN").AsTextUnchecked(), "accent");
+  EXPECT_EQ(c.Item(Variant(3)).AsTextUnchecked(), "unkeyed");
+  EXPECT_TRUE(c.ContainsKey("kEy"));
+  EXPECT_FALSE(c.ContainsKey(""));
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("again"), "kEY"); }), err::kDuplicateKey);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("again"), "ÉLAN"); }), err::kDuplicateKey);
+  EXPECT_EQ(c.Count(), 3);
+}
+
+TEST(KeyedCollection, ErrorsForMissingKeysAndPositions) {
+  Collection c;
+  c.Add(Variant("a"), "a");
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item(0); }), err::kSubscriptOutOfRange);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item(2); }), err::kSubscriptOutOfRange);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item("b"); }), err::kInvalidArgument);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Remove("b"); }), err::kInvalidArgument);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item(Variant()); }), err::kTypeMismatch);
+}
+
+TEST(KeyedCollection, RemoveRenumbersAndFreesTheKey) {
+  Collection c;
+  for (const char* text : {"a", "b", "c"}) c.Add(Variant(text), text);
+  c.Remove(1);
+  EXPECT_EQ(Texts(c), (std::vector<std::string>{"b", "c"}));
+  EXPECT_EQ(c.Item(1).AsTextUnchecked(), "b");
+  c.Remove(Variant("C"));
+  EXPECT_EQ(Texts(c), (std::vector<std::string>{"b"}));
+  c.Add(Variant("c again"), "c");
+  EXPECT_EQ(c.Item("c").AsTextUnchecked(), "c again");
+}
+
+TEST(KeyedCollection, AddBeforeAPosition) {
+  Collection c;
+  c.Add(Variant("last"));
+  c.Add(Variant("first"), "", 1);
+  c.Add(Variant("middle"), "m", 2);
+  EXPECT_EQ(Texts(c), (std::vector<std::string>{"first", "middle", "last"}));
+  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("x"), "", 5); }), err::kSubscriptOutOfRange);
+}
+
+}  // namespace
+}  // namespace vx4820cal
