@@ -1,6 +1,7 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -58,6 +59,29 @@ int ErrorNumberOf(const std::function<void()>& action) {
     return error.Number();
   }
   return 0;
+}
+
+namespace {
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+}  // namespace
+
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdin_bytes) {
+  TempDir scratch;
+  WriteFile(scratch / "stdin", stdin_bytes);
+  std::string command = ShellQuoted(VX4820CAL_TOOL_FILE);
+  for (const auto& arg : args) command += " " + ShellQuoted(arg);
+  command += " <" + ShellQuoted((scratch / "stdin").string()) + " >" + ShellQuoted((scratch / "stdout").string()) +
+             " 2>" + ShellQuoted((scratch / "stderr").string());
+  ToolRun run;
+  int raw = std::system(command.c_str());
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.out = scratch.Read("stdout");
+  run.err = scratch.Read("stderr");
+  return run;
 }
 
 std::filesystem::path SampleDataFolder() { return std::filesystem::path(VX4820CAL_SOURCE_DIR) / "data"; }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "vx4820cal/interfaces/iterminator.h"
 
@@ -41,6 +42,15 @@ class CountingTerminator : public Iterminator {
 
 // The number of the component error that action raises, or 0 when it raises none.
 int ErrorNumberOf(const std::function<void()>& action);
+
+// Runs the built vx4820cal tool with args (shell-quoted here) and stdin_bytes as its
+// standard input.
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdin_bytes = "");
 
 // The repository's sample data folder.
 std::filesystem::path SampleDataFolder();
