@@ -48,7 +48,6 @@ TEST(ValidatorGuard, ArmedShowsOneBoxAsksToEndAndAnswersFalse) {
     InSession([&](ValidatorSession& s) {
       s.InitialiseWithoutHostValidator();
       s.ArmReporting();
-      s.delegate_validator->SetDefaultAnswer(true);
       EXPECT_FALSE(question.ask(*s.validator));
       ASSERT_EQ(s.boxes->Boxes().size(), 1u);
       EXPECT_EQ(s.boxes->Boxes()[0].text, GuardReport(question.operation));
