@@ -1,8 +1,9 @@
 #include "validation/tier_validator.h"
 
+#include "validation/vx4820cal_tier_validator.h"
+
 namespace vx4820cal {
 
-// Placeholder until the validator lands: creation yields none.
-std::shared_ptr<ItierValidator> NewTierValidator() { return nullptr; }
+std::shared_ptr<ItierValidator> NewTierValidator() { return std::make_shared<clsVX4820CALTierValidator>(); }
 
 }  // namespace vx4820cal
