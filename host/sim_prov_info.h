@@ -84,7 +84,8 @@ class SimProvInfo : public IprovInfo {
 
  private:
   using VersionList = std::vector<SimVersion>;
-  SimProvInfo(std::shared_ptr<ProvInfoScenario> scenario, SimVersion version, std::shared_ptr<const VersionList> versions);
+  SimProvInfo(std::shared_ptr<ProvInfoScenario> scenario, SimVersion version,
+              std::shared_ptr<const VersionList> versions);
 
   std::shared_ptr<ProvInfoScenario> scenario_;
   bool made_by_class_ = false;
