@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "calparams/calibration_parameters.h"
 #include "cli/command.h"
