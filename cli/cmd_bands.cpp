@@ -1,0 +1,70 @@
+// bands: the band-limits table the component builds from the parameters file, as TSV.
+#include <charconv>
+#include <iostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "calparams/calibration_parameters.h"
+#include "cli/command.h"
+#include "cli/tool_session.h"
+#include "provider/band_limits.h"
+#include "provider/band_limits_fields.h"
+#include "tier/object_access.h"
+#include "tier/project_globals.h"
+
+namespace vx4820cal::cli {
+namespace {
+
+constexpr const char* kParametersBaseName = "PARAMETERS";
+
+std::string Cell(int32_t value) { return std::to_string(value); }
+std::string Cell(int16_t value) { return std::to_string(value); }
+std::string Cell(const std::string& value) { return value; }
+// As C's %.15g, but always with "." whatever the locale.
+std::string Cell(double value) {
+  char buffer[32];
+  auto [end, failure] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  return failure == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+void PrintHeader(std::ostream& out) {
+  out << "Code";
+  for (const BandLimitsField& field : BandLimitsFields()) out << '\t' << field.name;
+  out << '\n';
+}
+
+void PrintRecord(std::ostream& out, const std::string& code, const BandLimitsRecord& record) {
+  out << code;
+  for (const BandLimitsField& field : BandLimitsFields()) {
+    out << '\t' << std::visit([&](auto member) { return Cell(record.*member); }, field.member);
+  }
+  out << '\n';
+}
+
+int Bands(const Invocation& invocation) {
+  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"bands takes no arguments"};
+  ToolSession session(invocation);
+  return session.Run([] {
+    gobjCalParameters = NewCalibrationParameters();
+    if (!Required(gobjCalParameters)->LoadFile(kParametersBaseName)) return kExitOk;
+    InitBandLimits();
+    std::vector<std::string> codes = BandCodes();
+    const std::vector<BandLimitsRecord>& table = BandLimitsTable();
+    PrintHeader(std::cout);
+    for (size_t i = 0; i < codes.size() && i < table.size(); ++i) PrintRecord(std::cout, codes[i], table[i]);
+    return kExitOk;
+  });
+}
+
+const bool kRegistered = RegisterCommand(
+    {"bands", "bands", "Print the band-limits table built from the parameters file.",
+     "Loads PARAMETERS from the component folder (regenerating PARAMETERS.dat from\n"
+     "PARAMETERS.ini when that is newer), builds the band-limits table and prints it as\n"
+     "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
+     "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
+     "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
+     Bands});
+
+}  // namespace
+}  // namespace vx4820cal::cli

@@ -1,0 +1,13 @@
+#include "provider/delegate_provider_owner.h"
+
+#include "tier/object_access.h"
+#include "tier/project_globals.h"
+#include "vx4820cal/interfaces/itier.h"
+
+namespace vx4820cal {
+
+std::shared_ptr<IproviderOwner> DelegateProviderOwner() {
+  return Required(RequiredDelegateTier()->ProviderOwner());
+}
+
+}  // namespace vx4820cal
