@@ -13,20 +13,21 @@
 
 namespace vx4820cal {
 
-// The values Add stores in a new record, in the order of its parameters.
+// The values Add stores in a new record, in the order of its parameters. Every member
+// has an initializer, so a caller names only the values it sets.
 struct UserFieldValues {
-  std::string UIID;
-  std::string Label;
+  std::string UIID{};
+  std::string Label{};
   int32_t HelpID = 0;
-  std::string Units;
+  std::string Units{};
   int32_t UIWidth = 0;
   int16_t intFactAccessLevel = 0;
   bool blnFactButCustVis = false;
   int16_t intCustAccessLevel = 0;
-  std::string strSpclRestrictions;
-  std::string strATGridID;
+  std::string strSpclRestrictions{};
+  std::string strATGridID{};
   bool blnDecimalSymbol = false;
-  std::string strNavLabel;
+  std::string strNavLabel{};
 };
 
 class colUserFields : public virtual Object {
