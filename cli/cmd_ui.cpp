@@ -1,0 +1,128 @@
+// ui dump / ui get: the field metadata the component reads from its UI field data file.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/tool_session.h"
+#include "ui/tier_ui.h"
+#include "ui/user_fields.h"
+#include "ui/user_interface_module.h"
+#include "vx4820cal/component.h"
+
+namespace vx4820cal::cli {
+namespace {
+
+const char* BooleanText(bool value) { return value ? "true" : "false"; }
+
+std::filesystem::path DataFile() { return ComponentFolder() / kUserFieldFileName; }
+
+void PrintDumpRow(std::ostream& out, const clsUserField& field) {
+  out << field.UIID() << '\t' << field.Label() << '\t' << field.HelpID() << '\t' << field.Units() << '\t'
+      << field.UIWidth() << '\t' << field.UIWidthDefault() << '\t' << field.FactAccessLevel() << '\t'
+      << BooleanText(field.FactButCustVis()) << '\t' << field.CustAccessLevel() << '\t' << field.SpclRestrictions()
+      << '\t' << field.NavLabel() << '\t' << field.ATGridID() << '\t' << BooleanText(field.DecimalSymbol()) << '\n';
+}
+
+int Dump(const Invocation& invocation) {
+  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"ui dump takes no arguments"};
+  ToolSession session(invocation);
+  return session.Run([&] {
+    colUserFields fields;
+    fields.ReadInDataFromTextFile(DataFile());
+    std::cout << "UIID\tLabel\tHelpID\tUnits\tUIWidth\tUIWidthDefault\tFactAccessLevel\tFactButCustVis\t"
+                 "CustAccessLevel\tSpclRestrictions\tNavLabel\tATGridID\tDecimalSymbol\n";
+    fields.ForEach([](const clsUserField& field) { PrintDumpRow(std::cout, field); });
+    return kExitOk;
+  });
+}
+
+struct LookupRow {
+  std::string operation;
+  bool answered = false;
+  std::string answer;
+};
+
+std::string AnswerText(const std::string& value) { return value.empty() ? "(empty)" : value; }
+std::string AnswerText(bool value) { return BooleanText(value); }
+template <class Number>
+std::string AnswerText(Number value) {
+  return std::to_string(value);
+}
+
+template <class Answer>
+LookupRow Ask(ItierUserInterface& ui, const char* operation, const std::string& uiid,
+              bool (ItierUserInterface::*lookup)(std::string&, Answer&)) {
+  std::string key = uiid;
+  Answer answer{};
+  LookupRow row{operation, (ui.*lookup)(key, answer), {}};
+  if (row.answered) row.answer = AnswerText(answer);
+  return row;
+}
+
+// The ten lookups in the order of the interface's slots.
+std::vector<LookupRow> AskAll(ItierUserInterface& ui, const std::string& uiid) {
+  using UI = ItierUserInterface;
+  return {Ask(ui, "GetATGridIDByUIID", uiid, &UI::GetATGridIDByUIID),
+          Ask(ui, "GetCustAccessLevelByUIID", uiid, &UI::GetCustAccessLevelByUIID),
+          Ask(ui, "GetNavLabelByUIID", uiid, &UI::GetNavLabelByUIID),
+          Ask(ui, "GetHelpIdByUIID", uiid, &UI::GetHelpIdByUIID),
+          Ask(ui, "GetUIWidthByUIID", uiid, &UI::GetUIWidthByUIID),
+          Ask(ui, "GetLabelByUIID", uiid, &UI::GetLabelByUIID),
+          Ask(ui, "GetUnitsByUIID", uiid, &UI::GetUnitsByUIID),
+          Ask(ui, "GetFactoryVisible", uiid, &UI::GetFactoryVisible),
+          Ask(ui, "GetCustVisInFact", uiid, &UI::GetCustVisInFact),
+          Ask(ui, "GetDecimalSymbolByUIID", uiid, &UI::GetDecimalSymbolByUIID)};
+}
+
+void PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<LookupRow>& rows) {
+  bool any = false;
+  for (const LookupRow& row : rows) any = any || row.answered;
+  if (!any) {
+    out << "Field \"" << uiid << "\" is not defined in " << DataFile().string()
+        << (std::filesystem::exists(DataFile()) ? "" : " (the file does not exist)")
+        << ": every lookup answers false.\n";
+    return;
+  }
+  out << "Field \"" << uiid << "\" (" << DataFile().string() << ")\n";
+  size_t width = 0;
+  for (const LookupRow& row : rows) width = std::max(width, row.operation.size());
+  for (const LookupRow& row : rows) {
+    out << "  " << row.operation << std::string(width - row.operation.size() + 2, ' ')
+        << (row.answered ? row.answer : "(no answer)") << '\n';
+  }
+}
+
+int Get(const Invocation& invocation) {
+  std::vector<std::string> words = OptionReader(invocation.args).Positionals();
+  if (words.size() != 1) throw UsageError{"give exactly one UIID"};
+  ToolSession session(invocation);
+  return session.Run([&] {
+    std::shared_ptr<ItierUserInterface> ui = NewTierUI();
+    std::shared_ptr<Itier> no_tier;
+    ObjectRef no_schema_module;
+    if (!ui->InitialiseUserInterface(no_tier, no_schema_module)) return kExitOk;
+    PrintLookups(std::cout, words[0], AskAll(*ui, words[0]));
+    return kExitOk;
+  });
+}
+
+const bool kRegistered =
+    RegisterCommand({"ui dump", "ui dump",
+                     "Print every field record of the UI field data file as a TSV.",
+                     "Reads DIR/VX4820CAL_UI_U.dat (plain or \"PCA Set\" scrambled) into a new field\n"
+                     "collection and prints a header line, then one line per record in file order,\n"
+                     "tab separated; Booleans as true/false. A file that cannot be opened prints the\n"
+                     "header only. Lines without a UIID are skipped; a duplicate UIID is reported\n"
+                     "and dropped, and a line that cannot be read ends the reading (reported).\n",
+                     Dump}) &&
+    RegisterCommand({"ui get", "ui get UIID",
+                     "Show the tier user interface's ten answers for one field.",
+                     "Loads DIR/VX4820CAL_UI_U.dat as the tier does and asks each lookup of the\n"
+                     "tier user interface for UIID (letter case does not matter). A field the file\n"
+                     "does not define is said so plainly.\n",
+                     Get});
+
+}  // namespace
+}  // namespace vx4820cal::cli

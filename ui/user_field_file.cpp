@@ -1,0 +1,164 @@
+// The UI field data file: an optional "PCA Set" marker line, a header line that names
+// the columns by position, then one record per line. Cells are cut at tabs.
+#include <string_view>
+#include <vector>
+
+#include "tier/codepage.h"
+#include "tier/common_globals.h"
+#include "tier/conversions.h"
+#include "tier/error_convention.h"
+#include "tier/text_file.h"
+#include "ui/user_fields.h"
+
+namespace vx4820cal {
+namespace {
+
+enum class Column {
+  Ignored,
+  UIID,
+  Label,
+  HelpID,
+  Unit,
+  UIWidthDefault,
+  FactAccessLevel,
+  FactButCustVis,
+  CustAccessLevel,
+  SpclRestrictions,
+  ATGridID,
+  DecimalSymbol,
+  NavLabel
+};
+
+Column ColumnNamed(std::string_view header_cell) {
+  struct Keyword {
+    std::string_view name;
+    Column column;
+  };
+  static constexpr Keyword kKeywords[] = {
+      {"UIID", Column::UIID},
+      {"LABEL", Column::Label},
+      {"HELPID", Column::HelpID},
+      {"UNIT", Column::Unit},
+      {"UIWIDTHDEFAULT", Column::UIWidthDefault},
+      {"FACTACCESSLEVEL", Column::FactAccessLevel},
+      {"FACTBUTCUSTVIS", Column::FactButCustVis},
+      {"CUSTACCESSLEVEL", Column::CustAccessLevel},
+      {"SPCLRESTRICTIONS", Column::SpclRestrictions},
+      {"ATGRIDID", Column::ATGridID},
+      {"DECIMALSYMBOL", Column::DecimalSymbol},
+      {"NAVLABEL", Column::NavLabel},
+  };
+  std::string upper = UCase(header_cell);
+  for (const Keyword& keyword : kKeywords) {
+    if (upper == keyword.name) return keyword.column;
+  }
+  return Column::Ignored;
+}
+
+// Hands out a line's cells from left to right. A line that ends in a tab has no empty
+// cell after it; one that begins with a tab has an empty first cell.
+class CellCutter {
+ public:
+  explicit CellCutter(std::string_view line) : rest_(line) {}
+  bool Next(std::string_view& cell) {
+    if (rest_.empty()) return false;
+    size_t tab = rest_.find('\t');
+    cell = rest_.substr(0, tab);
+    rest_ = tab == std::string_view::npos ? std::string_view() : rest_.substr(tab + 1);
+    return true;
+  }
+
+ private:
+  std::string_view rest_;
+};
+
+// A cell that begins with a quote loses its first and its last character, whatever
+// that is; a lone quote has no last character to lose (error 5).
+std::string_view Unquote(std::string_view cell) {
+  if (cell.empty() || cell.front() != '"') return cell;
+  if (cell.size() == 1) throw RuntimeError(err::kInvalidArgument);
+  size_t last = cell.size() - 1;
+  while (last > 1 && (static_cast<unsigned char>(cell[last]) & 0xC0) == 0x80) --last;  // UTF-8 continuation
+  return cell.substr(1, last - 1);
+}
+
+std::vector<Column> ReadHeader(std::string_view line) {
+  std::vector<Column> columns;
+  CellCutter cells(line);
+  for (std::string_view cell; cells.Next(cell);) columns.push_back(ColumnNamed(Unquote(cell)));
+  return columns;
+}
+
+// The values of a line that names no cell for them.
+UserFieldValues ReaderDefaults() {
+  UserFieldValues values;
+  values.Units = "units";
+  values.intCustAccessLevel = 40;
+  return values;
+}
+
+void Store(Column column, std::string_view cell, UserFieldValues& values) {
+  switch (column) {
+    case Column::Ignored: break;
+    case Column::UIID: values.UIID = cell; break;
+    case Column::Label: values.Label = cell; break;
+    case Column::HelpID: values.HelpID = TextToLong(cell); break;
+    case Column::Unit: values.Units = cell; break;
+    case Column::UIWidthDefault: values.UIWidth = TextToLong(cell); break;
+    case Column::FactAccessLevel: values.intFactAccessLevel = TextToInteger(cell); break;
+    case Column::FactButCustVis: values.blnFactButCustVis = TextToLong(cell) != 0; break;
+    case Column::CustAccessLevel: values.intCustAccessLevel = NarrowToInteger(TextToLong(cell)); break;
+    case Column::SpclRestrictions: values.strSpclRestrictions = cell; break;
+    case Column::ATGridID: values.strATGridID = cell; break;
+    case Column::DecimalSymbol: values.blnDecimalSymbol = TextToBoolean(cell); break;
+    case Column::NavLabel: values.strNavLabel = cell; break;
+  }
+}
+
+// An empty cell keeps the default. A filled cell beyond the header has no column
+// (error 9); a cell its column cannot convert fails with 13 or 6.
+UserFieldValues ReadDataLine(std::string_view line, const std::vector<Column>& columns) {
+  UserFieldValues values = ReaderDefaults();
+  CellCutter cells(line);
+  size_t column = 0;
+  for (std::string_view cell; cells.Next(cell); ++column) {
+    cell = Unquote(cell);
+    if (cell.empty()) continue;
+    if (column >= columns.size()) throw RuntimeError(err::kSubscriptOutOfRange);
+    Store(columns[column], cell, values);
+  }
+  return values;
+}
+
+// Descrambled text is already decoded; plain lines are Windows-1252 bytes.
+std::string DecodeLine(std::string_view raw, bool scrambled) {
+  return scrambled ? DecryptString(raw) : Cp1252ToUtf8(raw);
+}
+
+void ReadFields(std::string_view bytes, colUserFields& fields) {
+  LineReader lines(bytes);
+  std::string_view first = lines.Next();
+  const bool scrambled = first == kScrambledMarker;
+  std::vector<Column> columns = ReadHeader(scrambled ? DecodeLine(lines.Next(), true) : Cp1252ToUtf8(first));
+  while (!lines.AtEnd()) {
+    UserFieldValues values = ReadDataLine(DecodeLine(lines.Next(), scrambled), columns);
+    // A blank line or an empty UIID cell names no field: nothing to store or report.
+    if (!values.UIID.empty()) fields.Add(values);
+  }
+}
+
+}  // namespace
+
+bool colUserFields::ReadInDataFromTextFile(const std::filesystem::path& strCTCSSFilename) {
+  std::string bytes;
+  // A file that cannot be opened is no error: the host then goes without metadata.
+  if (!TrapQuietly([&] { bytes = ReadFileBytes(strCTCSSFilename); })) return false;
+  bool result = false;
+  TrapAndReport("ReadInDataFromTextFile", [&] {
+    ReadFields(bytes, *this);
+    result = true;
+  });
+  return result;
+}
+
+}  // namespace vx4820cal

@@ -1,0 +1,77 @@
+#include "ui/user_fields.h"
+
+#include <vector>
+
+#include "tier/error_convention.h"
+
+namespace vx4820cal {
+namespace {
+
+// Walks a snapshot, so records added or removed meanwhile do not disturb the walk.
+class UserFieldEnumerator : public Ienumerator {
+ public:
+  explicit UserFieldEnumerator(std::vector<std::shared_ptr<clsUserField>> records) : records_(std::move(records)) {}
+  bool Next(Variant& item) override {
+    if (next_ >= records_.size()) return false;
+    item = Variant(records_[next_++]);
+    return true;
+  }
+
+ private:
+  std::vector<std::shared_ptr<clsUserField>> records_;
+  size_t next_ = 0;
+};
+
+std::shared_ptr<clsUserField> NewRecord(const UserFieldValues& values) {
+  auto record = std::make_shared<clsUserField>();
+  record->UIID(values.UIID);
+  record->Label(values.Label);
+  record->HelpID(values.HelpID);
+  record->Units(values.Units);
+  record->UIWidth(values.UIWidth);
+  record->FactAccessLevel(std::to_string(values.intFactAccessLevel));
+  record->FactButCustVis(values.blnFactButCustVis);
+  record->CustAccessLevel(std::to_string(values.intCustAccessLevel));
+  record->SpclRestrictions(values.strSpclRestrictions);
+  record->ATGridID(values.strATGridID);
+  record->DecimalSymbol(values.blnDecimalSymbol);
+  record->NavLabel(values.strNavLabel);
+  return record;
+}
+
+}  // namespace
+
+std::shared_ptr<clsUserField> colUserFields::Add(const UserFieldValues& values) {
+  std::shared_ptr<clsUserField> result;
+  TrapAndReport("Add", [&] {
+    // The inner collection would keep a record without a key, out of reach of Item.
+    if (values.UIID.empty()) throw RuntimeError(err::kInvalidArgument);
+    std::shared_ptr<clsUserField> record = NewRecord(values);
+    records_.Add(record, values.UIID);
+    result = std::move(record);
+  });
+  return result;
+}
+
+std::shared_ptr<clsUserField> colUserFields::Item(const std::string& vntIndexKey) {
+  return records_.Item(std::string_view(vntIndexKey));
+}
+
+void colUserFields::Remove(const std::string& vntIndexKey) {
+  TrapQuietly([&] { records_.Remove(std::string_view(vntIndexKey)); });
+}
+
+std::shared_ptr<Ienumerator> colUserFields::NewEnum() const {
+  std::vector<std::shared_ptr<clsUserField>> snapshot;
+  snapshot.reserve(static_cast<size_t>(records_.Count()));
+  records_.ForEach([&](const std::shared_ptr<clsUserField>& record) { snapshot.push_back(record); });
+  return std::make_shared<UserFieldEnumerator>(std::move(snapshot));
+}
+
+bool colUserFields::Exists(const Variant& varKey) {
+  bool found = false;
+  TrapQuietly([&] { found = records_.Item(varKey) != nullptr; });
+  return found;
+}
+
+}  // namespace vx4820cal
