@@ -1,30 +1,23 @@
 // The tool's ui commands, run as a person or a script runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "support/test_support.h"
 
 namespace vx4820cal {
 namespace {
 
-using testing::ReadFile;
 using testing::TempDir;
 
-struct ToolRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs the tool with --dir set to the folder; the folder and arguments carry no
-// characters the shell would change.
-ToolRun RunTool(const TempDir& folder, const std::string& args) {
-  const std::string command = std::string(VX4820CAL_TOOL_FILE) + " " + args + " --dir " + folder.Path().string() +
-                              " >" + (folder / "tool.out").string() + " 2>" + (folder / "tool.err").string();
-  int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(folder / "tool.out"), ReadFile(folder / "tool.err")};
+// Runs the tool on the folder; the arguments are words without quoting.
+testing::ToolRun RunTool(const TempDir& folder, const std::string& args) {
+  std::vector<std::string> words;
+  for (size_t start = 0, space; start < args.size(); start = space + 1) {
+    space = args.find(' ', start);
+    if (space == std::string::npos) space = args.size();
+    if (space > start) words.push_back(args.substr(start, space - start));
+  }
+  words.insert(words.end(), {"--dir", folder.Path().string()});
+  return testing::RunTool(words);
 }
 
 constexpr const char* kDumpHeader =
@@ -48,7 +41,7 @@ TEST_F(UiCommand, DumpPrintsEveryRecordInFileOrder) {
                "\r\n"
                "\tNo UIID\r\n"
                "Band_r5k\tFrequency band\t48010\t\t1200\t10\t-1\r\n");
-  ToolRun run = RunTool(folder, "ui dump");
+  testing::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, std::string(kDumpHeader) +
                          "PA_TEMP_LIMIT\tPA temperature limit\t48320\t°C\t960\t0\t30\tfalse\t60\tFactoryOnly\t"
@@ -58,7 +51,7 @@ TEST_F(UiCommand, DumpPrintsEveryRecordInFileOrder) {
 }
 
 TEST_F(UiCommand, DumpOfAFileThatCannotBeOpenedPrintsTheHeaderOnly) {
-  ToolRun run = RunTool(folder, "ui dump");
+  testing::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, kDumpHeader);
   EXPECT_EQ(run.err, "");
@@ -66,7 +59,7 @@ TEST_F(UiCommand, DumpOfAFileThatCannotBeOpenedPrintsTheHeaderOnly) {
 
 TEST_F(UiCommand, DumpReportsADuplicateAndPrintsTheRest) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\r\nA\tFirst\r\na\tSecond\r\nB\tThird\r\n");
-  ToolRun run = RunTool(folder, "ui dump");
+  testing::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 3);
   EXPECT_EQ(run.out, std::string(kDumpHeader) + "A\tFirst\t0\tunits\t0\t0\t0\tfalse\t40\t\t\t\tfalse\n" +
                          "B\tThird\t0\tunits\t0\t0\t0\tfalse\t40\t\t\t\tfalse\n");
@@ -77,7 +70,7 @@ TEST_F(UiCommand, DumpReportsADuplicateAndPrintsTheRest) {
 
 TEST_F(UiCommand, StrictDumpStopsAtTheFirstError) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\r\nA\tFirst\r\na\tSecond\r\n");
-  ToolRun run = RunTool(folder, "ui dump --strict");
+  testing::ToolRun run = RunTool(folder, "ui dump --strict");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
@@ -88,14 +81,14 @@ TEST_F(UiCommand, StrictDumpStopsAtTheFirstError) {
 TEST_F(UiCommand, GetShowsTheTenAnswersOrSaysTheFieldIsNotDefined) {
   folder.Write("VX4820CAL_UI_U.dat",
                "UIID\tLABEL\tUNIT\tFACTACCESSLEVEL\r\nScanGroupNumber\tScan group\tgroup\t20\r\n");
-  ToolRun defined = RunTool(folder, "ui get scangroupnumber");
+  testing::ToolRun defined = RunTool(folder, "ui get scangroupnumber");
   EXPECT_EQ(defined.status, 0);
   EXPECT_NE(defined.out.find("Scan group"), std::string::npos) << defined.out;
   EXPECT_NE(defined.out.find("GetFactoryVisible         20\n"), std::string::npos) << defined.out;
   EXPECT_NE(defined.out.find("GetCustAccessLevelByUIID  40\n"), std::string::npos) << defined.out;
   EXPECT_EQ(defined.err, "");
 
-  ToolRun undefined = RunTool(folder, "ui get Band_r5k");
+  testing::ToolRun undefined = RunTool(folder, "ui get Band_r5k");
   EXPECT_EQ(undefined.status, 0);
   EXPECT_NE(undefined.out.find("\"Band_r5k\" is not defined"), std::string::npos) << undefined.out;
 }
