@@ -48,8 +48,7 @@ bool clsCalibrationParameter::IsModelDefault() const {
 }
 
 bool clsCalibrationParameter::IsRadioOptionDefault() const {
-  return IsDefault(&ParameterConditions::radio_option_default, "IsRadioOptionDefault",
-                   calparams::kInvalidRadioOption);
+  return IsDefault(&ParameterConditions::radio_option_default, "IsRadioOptionDefault", calparams::kInvalidRadioOption);
 }
 
 void clsCalibrationParameter::SetParameterInformation(std::string strTable, std::string strParameterName,

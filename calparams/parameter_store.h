@@ -19,8 +19,7 @@ class clsCalibrationParameters : public IcalParameters {
  public:
   // Answers are keyed collections of value texts by parameter name (a
   // calparams::ParameterTable); none when the lookup failed and the error was reported.
-  std::shared_ptr<Collection> GetTableForConnectedRadio(std::shared_ptr<Itier>& objTier,
-                                                        std::string strTable) override;
+  std::shared_ptr<Collection> GetTableForConnectedRadio(std::shared_ptr<Itier>& objTier, std::string strTable) override;
   std::shared_ptr<Collection> GetTable(std::string strBand, std::string strModel, int16_t intHWVersion,
                                        std::string strTable, std::string strRadioOption) override;
   // Appends the records of the file strFilename (a base name inside the component

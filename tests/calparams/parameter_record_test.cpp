@@ -6,8 +6,8 @@
 
 #include "calparams/calibration_parameter.h"
 #include "calparams/list_form.h"
-#include "support/test_support.h"
 #include "host/message_box_recorder.h"
+#include "support/test_support.h"
 #include "tier/error_convention.h"
 
 namespace vx4820cal {
@@ -21,8 +21,8 @@ TEST(ListForm, CommaFramedTrimmedPiecesKeepingCaseDuplicatesAndEmptyOnes) {
     const char* text;
     const char* form;
   } cases[] = {
-      {"H5, H6", ",H5,H6,"}, {"A,,B", ",A,,B,"},         {"", ","},           {" ", ",,"},
-      {",", ",,,"},          {"h5 ,H5", ",h5,H5,"},      {"\tA", ",\tA,"},     {"LR2930 Cal", ",LR2930 Cal,"},
+      {"H5, H6", ",H5,H6,"}, {"A,,B", ",A,,B,"},    {"", ","},        {" ", ",,"},
+      {",", ",,,"},          {"h5 ,H5", ",h5,H5,"}, {"\tA", ",\tA,"}, {"LR2930 Cal", ",LR2930 Cal,"},
   };
   for (const Case& c : cases) EXPECT_EQ(ListForm(c.text), c.form) << '"' << c.text << '"';
 }
@@ -42,11 +42,17 @@ TEST(ParameterRecord, WeightingCountsFourForBandTwoForModelOneForRadioOption) {
     const char *bands, *models, *options;
     int32_t weighting;
   } cases[] = {
-      {"DEFAULT", "DEFAULT", "DEFAULT", 0}, {"DEFAULT", "DEFAULT", "Opt", 1}, {"DEFAULT", "M", "DEFAULT", 2},
-      {"DEFAULT", "M", "Opt", 3},           {"H5", "DEFAULT", "DEFAULT", 4},  {"H5", "default", "Opt", 5},
-      {"H5", "M", "Default", 6},            {"H5", "M", "Opt", 7},
+      {"DEFAULT", "DEFAULT", "DEFAULT", 0},
+      {"DEFAULT", "DEFAULT", "Opt", 1},
+      {"DEFAULT", "M", "DEFAULT", 2},
+      {"DEFAULT", "M", "Opt", 3},
+      {"H5", "DEFAULT", "DEFAULT", 4},
+      {"H5", "default", "Opt", 5},
+      {"H5", "M", "Default", 6},
+      {"H5", "M", "Opt", 7},
       // DEFAULT beside other entries still makes a default list; a longer word does not.
-      {"H5, default", "M", "Opt", 3},       {"DEFAULTS", "DEFAULT", "", 5},
+      {"H5, default", "M", "Opt", 3},
+      {"DEFAULTS", "DEFAULT", "", 5},
   };
   for (const Case& c : cases) {
     clsCalibrationParameter record = Filled(c.bands, c.models, c.options);
@@ -63,7 +69,7 @@ TEST(ParameterRecord, DecimalValueTakesTheUsersSeparatorOthersStayAsWritten) {
     const char* written;
     const char* stored;
   } cases[] = {
-      {",", "12.8", "12,8"}, {",", "-.5", "-,5"},   {",", "12", "12"},     {",", "1.2.3", "1.2.3"},
+      {",", "12.8", "12,8"}, {",", "-.5", "-,5"},   {",", "12", "12"},    {",", "1.2.3", "1.2.3"},
       {",", "+1.5", "+1.5"}, {".", "12.8", "12.8"}, {"", "12.8", "12.8"},  // unknown separator: unchanged
   };
   for (const Case& c : cases) {
@@ -84,10 +90,14 @@ TEST(ParameterRecord, RefusesIncompleteDataBeforeStoringAnything) {
     int16_t start, stop;
     const char* value;
   } cases[] = {
-      {"no table", "", "N", "B", "M", 0, 9999, "1"},     {"no name", "T", "", "B", "M", 0, 9999, "1"},
-      {"no bands", "T", "N", "", "M", 0, 9999, "1"},     {"no models", "T", "N", "B", "", 0, 9999, "1"},
-      {"no value", "T", "N", "B", "M", 0, 9999, ""},     {"start unset", "T", "N", "B", "M", -1, 9999, "1"},
-      {"stop unset", "T", "N", "B", "M", 0, -1, "1"},    {"stop too high", "T", "N", "B", "M", 0, 10000, "1"},
+      {"no table", "", "N", "B", "M", 0, 9999, "1"},
+      {"no name", "T", "", "B", "M", 0, 9999, "1"},
+      {"no bands", "T", "N", "", "M", 0, 9999, "1"},
+      {"no models", "T", "N", "B", "", 0, 9999, "1"},
+      {"no value", "T", "N", "B", "M", 0, 9999, ""},
+      {"start unset", "T", "N", "B", "M", -1, 9999, "1"},
+      {"stop unset", "T", "N", "B", "M", 0, -1, "1"},
+      {"stop too high", "T", "N", "B", "M", 0, 10000, "1"},
       {"start too high", "T", "N", "B", "M", 10000, 10000, "1"},
   };
   for (const Case& c : cases) {
@@ -128,7 +138,7 @@ TEST(ParameterRecord, MatchesTableVersionBandModelAndRadioOptionAsSpecified) {
       {&specific, "H5", "LR2930 Cal", 21, "BandLimits", "Opt A", false},   // above it
       {&specific, " H5", "LR2930 Cal", 5, "BandLimits", "Opt A", false},   // the band asked is not trimmed
       {&specific, "H5", "LR2930", 5, "BandLimits", "Opt A", false},
-      {&specific, "H5", "LR2930 Cal", 5, "BandLimits", "", true},          // the list's empty entry
+      {&specific, "H5", "LR2930 Cal", 5, "BandLimits", "", true},  // the list's empty entry
       {&specific, "H5", "LR2930 Cal", 5, "BandLimits", "Opt B", false},
       {&specific, "H5,h6", "LR2930 Cal", 5, "BandLimits", "Opt A", true},  // neighbouring pieces
       {&specific, "H5", "LR2930 Cal", 5, "Band Limits", "Opt A", false},
@@ -155,9 +165,12 @@ TEST(ParameterRecord, MatchRefusesIncompleteArgumentsAndUnfilledRecords) {
     int16_t version;
     const char* table;
   } cases[] = {
-      {&record, "", "M", 0, "BandLimits"},    {&record, "B", "", 0, "BandLimits"},
-      {&record, "B", "M", 0, ""},             {&record, "B", "M", -1, "BandLimits"},
-      {&record, "B", "M", 10000, "BandLimits"}, {&unfilled, "B", "M", 0, "BandLimits"},
+      {&record, "", "M", 0, "BandLimits"},
+      {&record, "B", "", 0, "BandLimits"},
+      {&record, "B", "M", 0, ""},
+      {&record, "B", "M", -1, "BandLimits"},
+      {&record, "B", "M", 10000, "BandLimits"},
+      {&unfilled, "B", "M", 0, "BandLimits"},
   };
   for (const Case& c : cases) {
     try {

@@ -58,8 +58,10 @@ TEST(TableLookup, WorkedExampleGivesTheMostSpecificValueOfEachName) {
   bool loaded = false;
   auto store = folder.Load(&loaded);
   ASSERT_TRUE(loaded);
-  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")), (Lines{"BandType=1", "TCXO=14.4"}));
-  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")), (Lines{"BandType=1", "TCXO=12.8"}));
+  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=14.4"}));
+  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=12.8"}));
   EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "bandlimits ", "Default")),
             (Lines{"BandType=1", "TCXO=14.4"}));
   EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "Other", "Default")), Lines{});
@@ -67,7 +69,8 @@ TEST(TableLookup, WorkedExampleGivesTheMostSpecificValueOfEachName) {
   auto answer = store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default");
   EXPECT_EQ(answer->Item(std::string_view("tcxo")).AsTextUnchecked(), "14.4");
   answer->Remove(std::string_view("TCXO"));
-  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")), (Lines{"BandType=1", "TCXO=14.4"}));
+  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=14.4"}));
 
   int32_t number = -1;
   EXPECT_EQ(ErrorOf([&] { store->GetTable("H5", "LR2930 Cal", 10000, "BandLimits", "Default"); }, &number),
@@ -80,7 +83,8 @@ TEST(TableLookup, CommaSeparatorUserGetsDecimalValuesWithAComma) {
   folder.WriteSource(testing::kWorkedExample);
   SetDecimalSymbolOverride(",");
   auto store = folder.Load();
-  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")), (Lines{"BandType=1", "TCXO=12,8"}));
+  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=12,8"}));
 }
 
 TEST(TableLookup, SelectionByWeightingAndItsTies) {
@@ -90,27 +94,38 @@ TEST(TableLookup, SelectionByWeightingAndItsTies) {
     Lines answer;  // empty with error set: the lookup fails
     const char* error;
   } cases[] = {
-      {"equal default records tie", StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
-                                             {"T", "N", "DEFAULT", "DEFAULT", 5, 20, "DEFAULT", "2"}}),
-       {}, kDuplicateKey},
-      {"naming the band breaks the tie", StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
-                                                  {"T", "N", "DEFAULT", "DEFAULT", 5, 20, "DEFAULT", "2"},
-                                                  {"T", "N", "H5", "DEFAULT", 0, 9999, "DEFAULT", "3"}}),
-       {"N=3"}, ""},
-      {"a specific band outweighs model and option", StoreOf({{"T", "N", "DEFAULT", "M", 0, 9999, "O", "3"},
-                                                              {"T", "N", "H5", "DEFAULT", 0, 9999, "DEFAULT", "4"}}),
-       {"N=4"}, ""},
-      {"names differing in case collide", StoreOf({{"T", "tcxo", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
-                                                   {"T", "TCXO", "H5", "M", 0, 9999, "O", "2"}}),
-       {}, kDuplicateKey},
-      {"a tie outside the version asked is harmless", StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
-                                                              {"T", "N", "DEFAULT", "DEFAULT", 6, 20, "DEFAULT", "2"}}),
-       {"N=1"}, ""},
-      {"answer in store order of the best records", StoreOf({{"T", "B", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "b0"},
-                                                            {"T", "A", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "a0"},
-                                                            {"T", "B", "H5", "DEFAULT", 0, 9999, "DEFAULT", "b4"},
-                                                            {"t ", "C", "DEFAULT", "M", 0, 9999, "DEFAULT", "c2"}}),
-       {"A=a0", "B=b4", "C=c2"}, ""},
+      {"equal default records tie",
+       StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                {"T", "N", "DEFAULT", "DEFAULT", 5, 20, "DEFAULT", "2"}}),
+       {},
+       kDuplicateKey},
+      {"naming the band breaks the tie",
+       StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                {"T", "N", "DEFAULT", "DEFAULT", 5, 20, "DEFAULT", "2"},
+                {"T", "N", "H5", "DEFAULT", 0, 9999, "DEFAULT", "3"}}),
+       {"N=3"},
+       ""},
+      {"a specific band outweighs model and option",
+       StoreOf({{"T", "N", "DEFAULT", "M", 0, 9999, "O", "3"}, {"T", "N", "H5", "DEFAULT", 0, 9999, "DEFAULT", "4"}}),
+       {"N=4"},
+       ""},
+      {"names differing in case collide",
+       StoreOf(
+           {{"T", "tcxo", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"}, {"T", "TCXO", "H5", "M", 0, 9999, "O", "2"}}),
+       {},
+       kDuplicateKey},
+      {"a tie outside the version asked is harmless",
+       StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                {"T", "N", "DEFAULT", "DEFAULT", 6, 20, "DEFAULT", "2"}}),
+       {"N=1"},
+       ""},
+      {"answer in store order of the best records",
+       StoreOf({{"T", "B", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "b0"},
+                {"T", "A", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "a0"},
+                {"T", "B", "H5", "DEFAULT", 0, 9999, "DEFAULT", "b4"},
+                {"t ", "C", "DEFAULT", "M", 0, 9999, "DEFAULT", "c2"}}),
+       {"A=a0", "B=b4", "C=c2"},
+       ""},
   };
   for (const Case& c : cases) {
     std::shared_ptr<Collection> answer;
@@ -247,8 +262,8 @@ TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
           };
           Outcome fast = run([&] { return store.GetTable(band, model, version, table, option); });
           Outcome plain = run([&] { return PlainScan(store, band, model, version, table, option); });
-          ASSERT_EQ(fast, plain) << "round " << round << ": " << band << "/" << model << "/" << version << "/"
-                                 << table << "/" << option << (armed ? " armed" : "");
+          ASSERT_EQ(fast, plain) << "round " << round << ": " << band << "/" << model << "/" << version << "/" << table
+                                 << "/" << option << (armed ? " armed" : "");
         }
       }
       InstallMessageBoxService(nullptr);
