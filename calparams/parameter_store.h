@@ -28,6 +28,8 @@ class clsCalibrationParameters : public IcalParameters {
 
   // Appends a record as the loader does; records are never removed.
   void Append(clsCalibrationParameter record);
+  // Makes room for more records at once (a file's line count bounds its records).
+  void Reserve(size_t more) { records_.reserve(records_.size() + more); }
   const std::vector<clsCalibrationParameter>& Records() const { return records_; }
   // Positions in Records() of the filled records of one table (the name compared
   // upper-cased and trimmed), in store order.
