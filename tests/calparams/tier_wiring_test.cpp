@@ -58,5 +58,16 @@ TEST(TierWiring, AFailedLoadEndsInitializeBeforeTheDelegateIsAsked) {
   });
 }
 
+TEST(TierWiring, HostCreatesAnEmptyStoreByClassName) {
+  testing::ParametersFolder folder;
+  folder.WriteSource(testing::kWorkedExample);
+  auto store = std::dynamic_pointer_cast<IcalParameters>(CreateObject("clsCalibrationParameters"));
+  ASSERT_TRUE(store);
+  EXPECT_EQ(testing::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")), testing::Lines{});
+  ASSERT_TRUE(store->LoadFile("PARAMETERS"));
+  EXPECT_EQ(testing::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (testing::Lines{"BandType=1", "TCXO=14.4"}));
+}
+
 }  // namespace
 }  // namespace vx4820cal
