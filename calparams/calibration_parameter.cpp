@@ -68,7 +68,7 @@ void clsCalibrationParameter::SetParameterInformation(std::shared_ptr<const Para
 
 void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> conditions, std::string& name,
                                    std::string& value) {
-  if (!conditions || !conditions->complete || name.empty() || value.empty()) {
+  if (!Accepts(conditions.get(), name, value)) {
     throw ParameterError(calparams::kInvalidParameterData, "SetParameterInformation");
   }
   if (IsDouble(value)) {

@@ -38,6 +38,12 @@ class clsCalibrationParameter {
                                std::string strParameterName, std::string& strValue);
   bool IsMatch(const calparams::MatchQuery& query) const;
 
+  // The record's check of its data: complete conditions, a name and a value.
+  static bool Accepts(const calparams::ParameterConditions* conditions, const std::string& name,
+                      const std::string& value) {
+    return conditions && conditions->complete && !name.empty() && !value.empty();
+  }
+
   // Plain reads for inspection (the tool, tests); no error path. An unfilled record
   // reads as created: empty texts, versions and weighting -1, no conditions.
   bool IsFilled() const { return conditions_ != nullptr; }

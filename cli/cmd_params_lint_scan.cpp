@@ -2,6 +2,7 @@
 // noting what it would stop at or read differently from what a person meant.
 #include <algorithm>
 
+#include "calparams/calibration_parameter.h"
 #include "calparams/line_format.h"
 #include "calparams/section_state.h"
 #include "calparams/working_copy.h"
@@ -35,12 +36,13 @@ size_t FirstLineWithLoneLf(std::string_view bytes, size_t& count) {
   return first;
 }
 
-// Why the record of a parameter line would refuse it, or "".
+// Why the record refuses a parameter line.
 std::string RefusalOf(const calparams::SectionState& state, const ParsedLine& line) {
   auto version = [](const char* key, int16_t value) -> std::string {
-    if (value == -1) return std::string("no ") + key + " stated in this section";
-    if (!calparams::IsVersionInRange(value))
+    if (value == -1) return key + std::string(" is not stated in this section above it (or is -1)");
+    if (!calparams::IsVersionInRange(value)) {
       return key + std::string(" ") + std::to_string(value) + " is outside 0 to 9999";
+    }
     return "";
   };
   if (state.table.empty()) return "a parameter before the first section header";
@@ -49,8 +51,7 @@ std::string RefusalOf(const calparams::SectionState& state, const ParsedLine& li
   if (std::string why = version("HWversStart", state.hw_version_start); !why.empty()) return why;
   if (std::string why = version("HWversStop", state.hw_version_stop); !why.empty()) return why;
   if (line.name.empty()) return "no name before the \"=\"";
-  if (line.value.empty()) return "no value after the \"=\"";
-  return "";
+  return "no value after the \"=\"";
 }
 
 class Scanner {
@@ -162,13 +163,13 @@ class Scanner {
   }
 
   void TakeParameter(const ParsedLine& line) {
-    if (std::string why = RefusalOf(state_, line); !why.empty()) {
-      Error("the record refuses this line (\"Invalid Parameter Data\"): " + why);
-      return;
-    }
     if (!conditions_) {
       conditions_ = calparams::MakeConditions(state_.table, state_.bands, state_.models, state_.hw_version_start,
                                               state_.hw_version_stop, state_.radio_options);
+    }
+    if (!clsCalibrationParameter::Accepts(conditions_.get(), line.name, line.value)) {
+      Error("the record refuses this line (\"Invalid Parameter Data\"): " + RefusalOf(state_, line));
+      return;
     }
     result_.records.push_back({line_, section_line_, line.name, line.value, conditions_});
   }
