@@ -1,8 +1,24 @@
 #include "calparams/calibration_parameters.h"
 
+#include "calparams/parameter_store.h"
+#include "calparams/parameters_file.h"
+#include "calparams/parameters_loader.h"
+#include "tier/error_convention.h"
+#include "tier/text_file.h"
+
 namespace vx4820cal {
 
-// Placeholder until the store lands: creation yields none.
-std::shared_ptr<IcalParameters> NewCalibrationParameters() { return nullptr; }
+std::shared_ptr<IcalParameters> NewCalibrationParameters() { return std::make_shared<clsCalibrationParameters>(); }
+
+bool clsCalibrationParameters::LoadFile(std::string strFilename) {
+  bool result = false;
+  TrapAndReport("LoadFile", [&] {
+    // An empty path (regeneration failed) fails to open like a missing file.
+    std::string bytes = ReadFileBytes(calparams::ResolveParametersFile(strFilename));
+    calparams::ReadParameterLines(bytes, *this);
+    result = true;
+  });
+  return result;
+}
 
 }  // namespace vx4820cal

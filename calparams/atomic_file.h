@@ -1,0 +1,21 @@
+#pragma once
+// Replacing a file so that it is either wholly old or wholly new: the new bytes go
+// to a temporary file in the same folder, are synced to disk and then renamed over
+// the old file. A failure on the way removes the temporary file and leaves the old
+// file as it was.
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+namespace vx4820cal::calparams {
+
+// Raises the file system's error when the file cannot be replaced.
+void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+
+// Test seam (this thread only): called with the temporary file's path and the
+// number of bytes written so far after every block written and once more before the
+// rename. Throwing from it stands for a full disk or a write cut short. None: off.
+void SetAtomicWriteProbe(std::function<void(const std::filesystem::path& temporary, size_t written)> probe);
+
+}  // namespace vx4820cal::calparams

@@ -1,0 +1,69 @@
+#pragma once
+// One parameter line of the calibration parameters file: a name and a value with the
+// conditions under which they apply, and the line of the file it came from.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "calparams/match_query.h"
+#include "calparams/parameter_conditions.h"
+
+namespace vx4820cal {
+
+class clsCalibrationParameter {
+ public:
+  // source_line: the line of the plain source the record was read from (0: none).
+  explicit clsCalibrationParameter(size_t source_line = 0) : source_line_(source_line) {}
+
+  // The record's operations. Each runs under the common error path with its own
+  // name; when the error is reported instead of raised, it answers its default.
+  bool IsMatch(std::string strBand, std::string strModel, int16_t intHardwareVersion, std::string strTable,
+               std::string strRadioOption) const;
+  bool IsBandDefault() const;
+  bool IsModelDefault() const;
+  bool IsRadioOptionDefault() const;
+  // Fills the record once; strValue receives the value as stored (a decimal number
+  // with the user's decimal separator).
+  void SetParameterInformation(std::string strTable, std::string strParameterName, std::string strBand,
+                               std::string strModel, int16_t intHWVersionStart, int16_t intHWVersionStop,
+                               std::string strRadioOption, std::string& strValue);
+  std::string GetValue() const;
+  int32_t GetWeighting() const;
+  std::string GetParameterName() const;
+
+  // The loader's forms: conditions shared by the lines of one section state, and a
+  // radio prepared once per lookup. Same checks, errors and answers as above.
+  void SetParameterInformation(std::shared_ptr<const calparams::ParameterConditions> conditions,
+                               std::string strParameterName, std::string& strValue);
+  bool IsMatch(const calparams::MatchQuery& query) const;
+
+  // The record's check of its data: complete conditions, a name and a value.
+  static bool Accepts(const calparams::ParameterConditions* conditions, const std::string& name,
+                      const std::string& value) {
+    return conditions && conditions->complete && !name.empty() && !value.empty();
+  }
+
+  // Plain reads for inspection (the tool, tests); no error path. An unfilled record
+  // reads as created: empty texts, versions and weighting -1, no conditions.
+  bool IsFilled() const { return conditions_ != nullptr; }
+  const std::string& ParameterName() const { return parameter_name_; }
+  const std::string& Value() const { return value_; }
+  int32_t Weighting() const { return conditions_ ? conditions_->Weighting() : -1; }
+  const calparams::ParameterConditions* Conditions() const { return conditions_.get(); }
+  size_t SourceLine() const { return source_line_; }
+  // Why the record does not apply to the radio (kMatched when it does); an unfilled
+  // record belongs to no table.
+  calparams::MatchStage Explain(const calparams::MatchQuery& query) const;
+
+ private:
+  void Fill(std::shared_ptr<const calparams::ParameterConditions> conditions, std::string& name, std::string& value);
+  bool IsDefault(bool calparams::ParameterConditions::*flag, const char* procedure, const char* failure) const;
+
+  std::string parameter_name_;
+  std::shared_ptr<const calparams::ParameterConditions> conditions_;
+  std::string value_;
+  size_t source_line_;
+};
+
+}  // namespace vx4820cal

@@ -1,0 +1,48 @@
+#pragma once
+// The calibration parameter store: every record loaded, in file order, and an index
+// by table name so that a lookup only visits the records of the table asked for.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "calparams/calibration_parameter.h"
+#include "calparams/match_query.h"
+#include "vx4820cal/collection.h"
+#include "vx4820cal/interfaces/icalparameters.h"
+
+namespace vx4820cal {
+
+class clsCalibrationParameters : public IcalParameters {
+ public:
+  // Answers are keyed collections of value texts by parameter name (a
+  // calparams::ParameterTable); none when the lookup failed and the error was reported.
+  std::shared_ptr<Collection> GetTableForConnectedRadio(std::shared_ptr<Itier>& objTier, std::string strTable) override;
+  std::shared_ptr<Collection> GetTable(std::string strBand, std::string strModel, int16_t intHWVersion,
+                                       std::string strTable, std::string strRadioOption) override;
+  // Appends the records of the file strFilename (a base name inside the component
+  // folder) to the store; true when the whole file was read.
+  bool LoadFile(std::string strFilename) override;
+
+  // Appends a record as the loader does; records are never removed.
+  void Append(clsCalibrationParameter record);
+  // Makes room for more records at once (a file's line count bounds its records).
+  void Reserve(size_t more) { records_.reserve(records_.size() + more); }
+  const std::vector<clsCalibrationParameter>& Records() const { return records_; }
+  // Positions in Records() of the filled records of one table (the name compared
+  // upper-cased and trimmed), in store order.
+  const std::vector<uint32_t>& PositionsOfTable(std::string_view table) const;
+  // Positions of the records a refused line left empty, in store order.
+  const std::vector<uint32_t>& UnfilledPositions() const { return unfilled_; }
+
+ private:
+  std::shared_ptr<Collection> BuildTable(const calparams::MatchQuery& query) const;
+
+  std::vector<clsCalibrationParameter> records_;
+  std::unordered_map<std::string, std::vector<uint32_t>> table_index_;
+  std::vector<uint32_t> unfilled_;
+};
+
+}  // namespace vx4820cal

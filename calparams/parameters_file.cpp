@@ -1,0 +1,46 @@
+#include "calparams/parameters_file.h"
+
+#include "calparams/working_copy.h"
+#include "tier/error_convention.h"
+#include "vx4820cal/component.h"
+#include "vx4820cal/error.h"
+
+namespace vx4820cal::calparams {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The working copy is out of date when it is missing or the source is strictly newer.
+bool NeedsRegeneration(const fs::path& source, const fs::path& working_copy) {
+  std::error_code failure;
+  fs::file_time_type copy_time = fs::last_write_time(working_copy, failure);
+  if (failure) return true;
+  return fs::last_write_time(source) > copy_time;
+}
+
+}  // namespace
+
+void RequireBaseName(std::string_view base_name) {
+  if (base_name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos || base_name == "..") {
+    throw RuntimeError(err::kBadFileName);
+  }
+}
+
+ParametersFilePaths PathsOf(std::string_view base_name) {
+  RequireBaseName(base_name);
+  fs::path folder = ComponentFolder();
+  std::string base(base_name);
+  return {folder / (base + ".ini"), folder / (base + ".dat")};
+}
+
+fs::path ResolveParametersFile(std::string_view base_name) {
+  ParametersFilePaths paths = PathsOf(base_name);
+  std::error_code failure;
+  if (!fs::exists(paths.source, failure)) return paths.working_copy;
+  bool regenerated = TrapQuietly([&] {
+    if (NeedsRegeneration(paths.source, paths.working_copy)) RegenerateWorkingCopy(paths.source, paths.working_copy);
+  });
+  return regenerated ? paths.working_copy : fs::path();
+}
+
+}  // namespace vx4820cal::calparams

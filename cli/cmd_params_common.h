@@ -1,0 +1,40 @@
+#pragma once
+// What the params commands share: the radio asked about and the parameters file's
+// base name, read from the command line.
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/command.h"
+
+namespace vx4820cal::cli {
+
+inline constexpr const char* kDefaultParametersName = "PARAMETERS";
+
+struct RadioArguments {
+  std::string table;
+  std::string band;
+  std::string model;
+  int16_t hw_version = 0;
+  std::string radio_option;
+  std::string base_name = kDefaultParametersName;
+};
+
+// --table --band --model --hw --option [--name]; --hw becomes a 16-bit number as the
+// host would pass it. Anything missing, unknown or out of range is a usage error.
+RadioArguments ReadRadioArguments(const Invocation& invocation);
+
+// The radio options' usage text, shared by the commands' help.
+inline constexpr const char* kRadioUsage = "--table T --band B --model M --hw N --option O [--name BASE]";
+
+// A list form (",H5,H6,") as a person reads it: "H5, H6"; "(none)" without entries.
+std::string ListForPeople(std::string_view list_form);
+
+// Writes rows as columns separated by two spaces, each as wide as its widest cell;
+// the columns named in right_aligned are aligned to the right.
+void PrintColumns(std::ostream& out, const std::vector<std::vector<std::string>>& rows,
+                  const std::vector<size_t>& right_aligned = {});
+
+}  // namespace vx4820cal::cli

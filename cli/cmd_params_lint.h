@@ -1,0 +1,48 @@
+#pragma once
+// Static checks of a calibration parameters file for the people who edit it: each
+// finding names its line as the component counts lines (in the plain source, the
+// editor's line numbers when the file ends lines with CR LF).
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calparams/parameter_conditions.h"
+
+namespace vx4820cal::cli {
+
+struct LintFinding {
+  size_t line = 0;
+  bool error = false;  // makes a lookup fail or a load stop
+  std::string message;
+};
+
+// A parameter line the component would turn into a record.
+struct LintRecord {
+  size_t line = 0;
+  size_t section_line = 0;  // its section header, 0 before any
+  std::string name;
+  std::string value;  // as written
+  std::shared_ptr<const calparams::ParameterConditions> conditions;
+};
+
+struct LintResult {
+  std::vector<LintFinding> findings;
+  std::vector<LintRecord> records;
+};
+
+// Reads the file's bytes as the loader reads them: a plain source as the working
+// copy regenerated from it would hold it, a working copy with its scrambled lines.
+// Reads on past the lines that would stop the load.
+LintResult ScanParametersFile(std::string_view bytes, bool plain_source);
+
+// Pairs of records that tie for some radio (the same name, or names that differ
+// only in case, in one table, over overlapping conditions).
+void FindTies(const std::vector<LintRecord>& records, std::vector<LintFinding>& findings);
+
+// Records that can never match, and decimals where the band-limits table keeps whole
+// numbers.
+void CheckRecords(const std::vector<LintRecord>& records, std::vector<LintFinding>& findings);
+
+}  // namespace vx4820cal::cli

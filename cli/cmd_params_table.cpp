@@ -1,0 +1,41 @@
+// params table: the parameter table the component answers for one radio, one
+// NAME=VALUE line per entry in answer order.
+#include <iostream>
+#include <memory>
+
+#include "calparams/calibration_parameters.h"
+#include "calparams/parameter_table.h"
+#include "cli/cmd_params_common.h"
+#include "cli/tool_session.h"
+
+namespace vx4820cal::cli {
+namespace {
+
+int RunParamsTable(const Invocation& invocation) {
+  RadioArguments radio = ReadRadioArguments(invocation);
+  ToolSession session(invocation);
+  return session.Run([&] {
+    std::shared_ptr<IcalParameters> store = NewCalibrationParameters();
+    if (!store->LoadFile(radio.base_name)) return kExitOk;
+    auto answer = std::dynamic_pointer_cast<calparams::ParameterTable>(
+        store->GetTable(radio.band, radio.model, radio.hw_version, radio.table, radio.radio_option));
+    if (!answer) return kExitOk;
+    for (const std::string& name : answer->Names()) {
+      std::cout << name << '=' << answer->Item(std::string_view(name)).AsTextUnchecked() << '\n';
+    }
+    return kExitOk;
+  });
+}
+
+const bool kRegistered =
+    RegisterCommand({"params table", std::string("params table ") + kRadioUsage,
+                     "Print the parameter table the component answers for one radio.",
+                     "Loads BASE (default PARAMETERS) from the component folder, regenerating BASE.dat from\n"
+                     "BASE.ini when the source is newer, and asks for table T for band B, model M, hardware\n"
+                     "version N and radio option O. Prints one NAME=VALUE line per entry, in answer order;\n"
+                     "values as stored (decimals with the user's decimal separator). Prints nothing when\n"
+                     "the load or the lookup fails (the component's report goes to stderr).\n",
+                     RunParamsTable});
+
+}  // namespace
+}  // namespace vx4820cal::cli

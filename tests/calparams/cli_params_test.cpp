@@ -1,0 +1,217 @@
+// The params commands of the tool, run as a person or a script runs them.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <set>
+
+#include "fixtures/parameters_fixture.h"
+#include "tier/common_globals.h"
+
+namespace vx4820cal {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempDir;
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quoted(const std::string& argument) { return "'" + ReplaceAll(argument, "'", "'\\''") + "'"; }
+
+ToolRun RunTool(const std::vector<std::string>& args, const TempDir& scratch) {
+  std::string command = Quoted(VX4820CAL_TOOL_FILE);
+  for (const std::string& arg : args) command += " " + Quoted(arg);
+  command += " 2>" + Quoted((scratch / "stderr.txt").string());
+  ToolRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
+  int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = scratch.Read("stderr.txt");
+  return run;
+}
+
+class ParamsCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directory(outer_ / "component");
+    WriteSource(testing::ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini"));
+  }
+  fs::path Folder() const { return outer_ / "component"; }
+  void WriteSource(const std::string& bytes) const { testing::WriteFile(Folder() / "PARAMETERS.ini", bytes); }
+  ToolRun Run(std::vector<std::string> args) const {
+    args.push_back("--dir");
+    args.push_back(Folder().string());
+    return RunTool(args, scratch_);
+  }
+  std::set<std::string> Files(const fs::path& folder) const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  TempDir outer_;
+  TempDir scratch_;
+};
+
+std::vector<std::string> TableArgs(const std::string& table, const std::string& band, const std::string& model,
+                                   const std::string& hw, const std::string& option) {
+  return {"params", "table", "--table", table, "--band", band, "--model", model, "--hw", hw, "--option", option};
+}
+
+TEST_F(ParamsCommands, TablePrintsTheAnswerExactly) {
+  ToolRun run = Run(TableArgs("BandLimits", "K5", "LR2930 Cal", "0", "Default"));
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "BandType=9\nTCXO=16800000\nReferenceFreqRx=12500\nReferenceFreqTx=12500\nIFFrequency=109650000\n"
+            "Prescalar=256\nN2=16\nR2=4\nFreqMax=870000000\nFreqMin=762000000\nM1_Numerator=7\nM2_Numerator=9\n"
+            "M3_Numerator=11\nDef_M1_Scalar=92\nDef_M2_Scalar=96\nDef_M3_Scalar=100\nLo_SideInjection=1\n"
+            "Display=762-870 MHz\nCode=K5\nDivisor=12.5/25\nBaseProcessFreqA=762.0125\nBaseProcessFreqB=816.0000\n");
+  EXPECT_EQ(Files(Folder()), (std::set<std::string>{"PARAMETERS.dat", "PARAMETERS.ini"}));
+  ToolRun options = Run(TableArgs("RxSquelch", "K5", "VX4820 Standard Rx", "3", "wideband"));
+  EXPECT_EQ(options.out, "RssiSlope=0.85\nSquelchOpenLevel=-115\nSquelchCloseLevel=-118\nRssiOffset=-129\n");
+}
+
+TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
+  struct Case {
+    const char* what;
+    std::string source;
+    std::vector<std::string> extra;
+    int status;
+    std::string err;
+  } cases[] = {
+      {"missing file",
+       "",
+       {"--name", "ABSENT"},
+       3,
+       "[Programming Application]\nVX4820CAL: LoadFile\nFile not found\n\n"},
+      {"missing file, strict",
+       "",
+       {"--name", "ABSENT", "--strict"},
+       1,
+       "error 53\nVX4820CAL: LoadFile\nFile not found\n"},
+      {"a name leaving the folder",
+       "",
+       {"--name", "../PARAMETERS", "--strict"},
+       1,
+       "error 52\nVX4820CAL: LoadFile\nBad file name or number\n"},
+      {"a tie",
+       testing::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
+                     "N=1\nN=2\n"),
+       {},
+       3,
+       "[Programming Application]\nVX4820CAL: GetTable\n"
+       "This key is already associated with an element of this collection\n\n"},
+  };
+  for (const Case& c : cases) {
+    if (!c.source.empty()) WriteSource(c.source);
+    std::vector<std::string> args = TableArgs("T", "H5", "M", "0", "O");
+    args.insert(args.end(), c.extra.begin(), c.extra.end());
+    ToolRun run = Run(args);
+    EXPECT_EQ(run.status, c.status) << c.what;
+    EXPECT_EQ(run.out, "") << c.what;
+    EXPECT_EQ(run.err, c.err) << c.what;
+  }
+  // Nothing was written beside the component folder.
+  EXPECT_EQ(Files(outer_.Path()), std::set<std::string>{"component"});
+}
+
+TEST_F(ParamsCommands, HardwareVersionMustBeA16BitNumber) {
+  for (const char* hw : {"x", "40000", "-32769", ""}) {
+    EXPECT_EQ(Run(TableArgs("T", "H5", "M", hw, "O")).status, 2) << hw;
+  }
+  // In range for the host, out of range for the records: every record's check fails.
+  ToolRun run = Run(TableArgs("T", "H5", "M", "-32768", "O"));
+  EXPECT_EQ(run.status, 3);
+  EXPECT_NE(run.err.find("VX4820CAL: IsMatch\nInvalid data"), std::string::npos) << run.err;
+}
+
+TEST_F(ParamsCommands, ExplainNamesWinnersLosersAndTies) {
+  ToolRun run = Run({"params", "explain", "--table", "TxPower", "--band", "K5", "--model", "VX4820 High Power Tx",
+                     "--hw", "250", "--option", "Default"});
+  EXPECT_EQ(run.status, 0) << run.err;
+  for (const char* expected :
+       {"368  PowerSetPointLow        2  5000    wins",
+        "369  PowerSetPointHigh       2  110000  beaten by line 377 (weighting 4)",
+        "363  PowerSetPointLow        2  5000    no match: version 250 outside 0..199",
+        "385  PowerSetPointHigh       3  5000    no match: model \"VX4820 High Power Tx\" not in "
+        "VX4820 Transmitter",
+        "  PowerSetPointHigh = 15000  (line 377)"}) {
+    EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+  }
+  WriteSource(
+      testing::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
+                    "N=1\nBands=H5\nn=2\nN=3\n"));
+  run = Run({"params", "explain", "--table", "T", "--band", "H5", "--model", "M", "--hw", "0", "--option", "O"});
+  EXPECT_NE(run.out.find("ties with line 9 (the names differ only in case)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("lines 9 and 10 both give \"N\" (error 457"), std::string::npos) << run.out;
+}
+
+TEST_F(ParamsCommands, LintFindsNothingInTheSampleAndWritesNothing) {
+  fs::remove(Folder() / "PARAMETERS.dat");
+  ToolRun run = Run({"params", "lint"});
+  EXPECT_EQ(run.status, 0) << run.out;
+  EXPECT_EQ(run.out, (Folder() / "PARAMETERS.ini").string() + ": no findings\n");
+  EXPECT_EQ(Files(Folder()), std::set<std::string>{"PARAMETERS.ini"});
+}
+
+// "LINE: severity" of every finding, in output order.
+std::vector<std::string> Findings(const std::string& output, const std::string& file) {
+  std::vector<std::string> findings;
+  for (const std::string& line : Split(output, "\n")) {
+    if (line.rfind(file + ":", 0) != 0) continue;
+    std::string rest = line.substr(file.size() + 1);
+    findings.push_back(rest.substr(0, rest.find(':', rest.find(": ") + 2)));
+  }
+  return findings;
+}
+
+TEST_F(ParamsCommands, LintNamesEachProblemWithItsLine) {
+  WriteSource(testing::ReadFile(fs::path(VX4820CAL_SOURCE_DIR) / "tests/calparams/fixtures/lint_findings.ini"));
+  ToolRun run = Run({"params", "lint"});
+  EXPECT_EQ(run.status, 1);
+  std::string file = (Folder() / "PARAMETERS.ini").string();
+  EXPECT_EQ(Findings(run.out, file),
+            (std::vector<std::string>{"8: warning", "10: warning", "12: warning", "14: error", "15: error", "16: error",
+                                      "17: error", "18: error", "20: error", "25: warning", "28: warning", "32: error",
+                                      "35: warning"}))
+      << run.out;
+  EXPECT_NE(run.out.find("7 errors, 6 warnings"), std::string::npos);
+
+  // Warnings alone leave the exit status 0.
+  WriteSource(
+      testing::Crlf("[BandLimits]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\n"
+                    "RadioOptions=DEFAULT\nTCXO=12.8\n"));
+  run = Run({"params", "lint"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(Findings(run.out, file), std::vector<std::string>{"7: warning"});
+
+  // Lines ended by a lone LF run together.
+  WriteSource("[T]\nBands=DEFAULT\n");
+  run = Run({"params", "lint"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(Findings(run.out, file), std::vector<std::string>{"1: error"});
+}
+
+TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
+  fs::remove(Folder() / "PARAMETERS.ini");
+  testing::WriteFile(Folder() / "PARAMETERS.dat",
+                     testing::Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\n") + "PCA Set\r\n" +
+                         EncryptString("N=1") + "\r\nPCA Set\r\n");
+  ToolRun run = Run({"params", "lint"});
+  EXPECT_EQ(run.status, 1);
+  // Marker lines are not counted, as in the records' line numbers.
+  EXPECT_EQ(Findings(run.out, (Folder() / "PARAMETERS.dat").string()),
+            (std::vector<std::string>{"6: warning", "7: error"}))
+      << run.out;
+}
+
+}  // namespace
+}  // namespace vx4820cal

@@ -1,0 +1,324 @@
+// Table lookups: the best-record selection, its ties, the reports of records whose
+// check fails, the connected radio, and agreement with a plain scan of every record.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "fixtures/parameters_fixture.h"
+#include "host/message_box_recorder.h"
+#include "host/scripted_messenger.h"
+#include "host/sim_delegate_tier.h"
+#include "tier/error_convention.h"
+
+namespace vx4820cal {
+namespace {
+
+using testing::Entries;
+using testing::Lines;
+using testing::OnFreshThread;
+using testing::ParametersFolder;
+
+// A store filled straight from records: table, name, bands, models, versions, options, value.
+struct RecordSpec {
+  const char *table, *name, *bands, *models;
+  int16_t start, stop;
+  const char *options, *value;
+};
+
+std::shared_ptr<clsCalibrationParameters> StoreOf(std::initializer_list<RecordSpec> specs) {
+  auto store = std::make_shared<clsCalibrationParameters>();
+  size_t line = 0;
+  for (const RecordSpec& s : specs) {
+    clsCalibrationParameter record(++line);
+    std::string value = s.value;
+    record.SetParameterInformation(s.table, s.name, s.bands, s.models, s.start, s.stop, s.options, value);
+    store->Append(std::move(record));
+  }
+  return store;
+}
+
+// The description of the error a call raises, or "" when it raises none.
+template <class Call>
+std::string ErrorOf(Call&& call, int32_t* number = nullptr) {
+  try {
+    call();
+  } catch (const Error& error) {
+    if (number) *number = error.Number();
+    return error.Description();
+  }
+  return "";
+}
+
+const char* const kDuplicateKey =
+    "VX4820CAL: GetTable\r\nThis key is already associated with an element of this collection";
+
+TEST(TableLookup, WorkedExampleGivesTheMostSpecificValueOfEachName) {
+  ParametersFolder folder;
+  folder.WriteSource(testing::kWorkedExample);
+  bool loaded = false;
+  auto store = folder.Load(&loaded);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=14.4"}));
+  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=12.8"}));
+  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "bandlimits ", "Default")),
+            (Lines{"BandType=1", "TCXO=14.4"}));
+  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "Other", "Default")), Lines{});
+  // The answer finds its keys without regard to case and belongs to the caller.
+  auto answer = store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default");
+  EXPECT_EQ(answer->Item(std::string_view("tcxo")).AsTextUnchecked(), "14.4");
+  answer->Remove(std::string_view("TCXO"));
+  EXPECT_EQ(Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=14.4"}));
+
+  int32_t number = -1;
+  EXPECT_EQ(ErrorOf([&] { store->GetTable("H5", "LR2930 Cal", 10000, "BandLimits", "Default"); }, &number),
+            "VX4820CAL: GetTable\r\nVX4820CAL: IsMatch\r\nInvalid data");
+  EXPECT_EQ(number, 0);
+}
+
+TEST(TableLookup, CommaSeparatorUserGetsDecimalValuesWithAComma) {
+  ParametersFolder folder;
+  folder.WriteSource(testing::kWorkedExample);
+  SetDecimalSymbolOverride(",");
+  auto store = folder.Load();
+  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (Lines{"BandType=1", "TCXO=12,8"}));
+}
+
+TEST(TableLookup, SelectionByWeightingAndItsTies) {
+  struct Case {
+    const char* what;
+    std::shared_ptr<clsCalibrationParameters> store;
+    Lines answer;  // empty with error set: the lookup fails
+    const char* error;
+  } cases[] = {
+      {"equal default records tie",
+       StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                {"T", "N", "DEFAULT", "DEFAULT", 5, 20, "DEFAULT", "2"}}),
+       {},
+       kDuplicateKey},
+      {"naming the band breaks the tie",
+       StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                {"T", "N", "DEFAULT", "DEFAULT", 5, 20, "DEFAULT", "2"},
+                {"T", "N", "H5", "DEFAULT", 0, 9999, "DEFAULT", "3"}}),
+       {"N=3"},
+       ""},
+      {"a specific band outweighs model and option",
+       StoreOf({{"T", "N", "DEFAULT", "M", 0, 9999, "O", "3"}, {"T", "N", "H5", "DEFAULT", 0, 9999, "DEFAULT", "4"}}),
+       {"N=4"},
+       ""},
+      {"names differing in case collide",
+       StoreOf(
+           {{"T", "tcxo", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"}, {"T", "TCXO", "H5", "M", 0, 9999, "O", "2"}}),
+       {},
+       kDuplicateKey},
+      {"a tie outside the version asked is harmless",
+       StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                {"T", "N", "DEFAULT", "DEFAULT", 6, 20, "DEFAULT", "2"}}),
+       {"N=1"},
+       ""},
+      {"answer in store order of the best records",
+       StoreOf({{"T", "B", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "b0"},
+                {"T", "A", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "a0"},
+                {"T", "B", "H5", "DEFAULT", 0, 9999, "DEFAULT", "b4"},
+                {"t ", "C", "DEFAULT", "M", 0, 9999, "DEFAULT", "c2"}}),
+       {"A=a0", "B=b4", "C=c2"},
+       ""},
+  };
+  for (const Case& c : cases) {
+    std::shared_ptr<Collection> answer;
+    std::string error = ErrorOf([&] { answer = c.store->GetTable("H5", "M", 5, "T", "O"); });
+    EXPECT_EQ(error, c.error) << c.what;
+    if (error.empty()) {
+      EXPECT_EQ(Entries(answer), c.answer) << c.what;
+    }
+  }
+}
+
+TEST(TableLookup, EmptyStoreAnswersAnEmptyTableWithoutCheckingArguments) {
+  clsCalibrationParameters store;
+  EXPECT_EQ(Entries(store.GetTable("", "", 10000, "", "")), Lines{});
+}
+
+TEST(TableLookup, LoadingTheSameFileTwiceMakesEveryFindingLookupFail) {
+  ParametersFolder folder;
+  folder.WriteSource(testing::kWorkedExample);
+  auto store = folder.Load();
+  ASSERT_TRUE(store->LoadFile("PARAMETERS"));
+  EXPECT_EQ(store->Records().size(), 6u);
+  EXPECT_EQ(ErrorOf([&] { store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default"); }), kDuplicateKey);
+  EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "Elsewhere", "Default")), Lines{});
+}
+
+TEST(TableLookup, ReportedFailuresFollowStoreOrderAndLeaveTheDefaultAnswer) {
+  OnFreshThread([] {
+    auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
+    InstallMessageBoxService(boxes);
+    InitRaiseError(std::make_shared<testing::CountingTerminator>());
+    // Lines 2 and 4 are refused and stay in the store unfilled.
+    auto store = StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                          {"T", "", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                          {"U", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
+                          {"T", "N", "DEFAULT", "DEFAULT", 0, 10000, "DEFAULT", "1"}});
+    ASSERT_EQ(boxes->Boxes().size(), 2u);
+    boxes->Clear();
+    // Each refused record is reported by every lookup; the others still answer.
+    EXPECT_EQ(Entries(store->GetTable("B", "M", 0, "T", "")), Lines{"N=1"});
+    ASSERT_EQ(boxes->Boxes().size(), 2u);
+    EXPECT_EQ(boxes->Boxes()[0].text, "VX4820CAL: IsMatch\r\nInvalid data");
+    boxes->Clear();
+    // Bad arguments fail every record's check: one report each, and an empty answer.
+    EXPECT_EQ(Entries(store->GetTable("B", "M", -1, "T", "")), Lines{});
+    EXPECT_EQ(boxes->Boxes().size(), 4u);
+    boxes->Clear();
+    // A tie is reported once by the lookup, which then answers none.
+    store->Append(store->Records()[0]);
+    EXPECT_EQ(Entries(store->GetTable("B", "M", 0, "T", "")), Lines{"<none>"});
+    ASSERT_EQ(boxes->Boxes().size(), 3u);
+    EXPECT_EQ(boxes->Boxes()[2].text, kDuplicateKey);
+    InstallMessageBoxService(nullptr);
+  });
+}
+
+// The lookup as a plain scan: every record checked in store order, every match
+// compared with every other, under the lookup's own error path.
+std::shared_ptr<Collection> PlainScan(const clsCalibrationParameters& store, const std::string& band,
+                                      const std::string& model, int16_t version, const std::string& table,
+                                      const std::string& option) {
+  std::shared_ptr<Collection> result;
+  TrapAndReport("GetTable", [&] {
+    std::vector<const clsCalibrationParameter*> matches;
+    for (const auto& record : store.Records()) {
+      if (record.IsMatch(band, model, version, table, option)) matches.push_back(&record);
+    }
+    auto answer = std::make_shared<calparams::ParameterTable>();
+    for (const auto* p : matches) {
+      bool best = true;
+      for (const auto* q : matches) {
+        if (q->GetParameterName() == p->GetParameterName() && q->GetWeighting() > p->GetWeighting()) best = false;
+      }
+      if (best) answer->AddParameter(p->GetParameterName(), p->GetValue());
+    }
+    result = answer;
+  });
+  return result;
+}
+
+struct Outcome {
+  Lines entries;
+  std::string error;
+  std::vector<std::string> reports;
+  bool operator==(const Outcome&) const = default;
+};
+
+void PrintTo(const Outcome& outcome, std::ostream* out) {
+  *out << "{entries:";
+  for (const auto& entry : outcome.entries) *out << ' ' << entry;
+  *out << "; error: " << outcome.error << "; " << outcome.reports.size() << " reports}";
+}
+
+// Random stores and radios, refused lines among them; the indexed lookup must give
+// what the plain scan gives, reported or raised.
+TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
+  for (bool armed : {false, true}) {
+    OnFreshThread([armed] {
+      auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
+      InstallMessageBoxService(boxes);
+      if (armed) InitRaiseError(std::make_shared<testing::CountingTerminator>());
+      std::mt19937 random(armed ? 7 : 11);
+      auto pick = [&](std::initializer_list<const char*> options) {
+        return std::string(options.begin()[random() % options.size()]);
+      };
+      for (int round = 0; round < 40; ++round) {
+        clsCalibrationParameters store;
+        int count = static_cast<int>(random() % 30);
+        for (int i = 0; i < count; ++i) {
+          clsCalibrationParameter record(static_cast<size_t>(i + 1));
+          std::string value = pick({"1", "2.5", "x"});
+          auto start = static_cast<int16_t>(random() % 3 == 0 ? 5 : 0);
+          auto stop = static_cast<int16_t>(random() % 3 == 0 ? 4 : 9999);
+          TrapQuietly([&] {
+            record.SetParameterInformation(pick({"T", "t ", " U", "T", ""}), pick({"A", "B", "a", "C", "A"}),
+                                           pick({"DEFAULT", "H5", "H5,A4", "a4"}), pick({"DEFAULT", "M", "m, N"}),
+                                           start, stop, pick({"DEFAULT", "", "O", "o,P"}), value);
+          });
+          store.Append(std::move(record));
+        }
+        for (int query = 0; query < 20; ++query) {
+          std::string band = pick({"H5", "A4", "", "h5 "}), model = pick({"M", "N", ""});
+          const int16_t versions[] = {0, 4, 5, 9999, 10000, -1};
+          int16_t version = versions[random() % 6];
+          std::string table = pick({"T", "U", " t", ""}), option = pick({"O", "", "P", "DEFAULT"});
+          auto run = [&](auto&& lookup) {
+            Outcome outcome;
+            boxes->Clear();
+            std::shared_ptr<Collection> answer;
+            outcome.error = ErrorOf([&] { answer = lookup(); });
+            if (outcome.error.empty()) outcome.entries = Entries(answer);
+            for (const auto& box : boxes->Boxes()) outcome.reports.push_back(box.text);
+            return outcome;
+          };
+          Outcome fast = run([&] { return store.GetTable(band, model, version, table, option); });
+          Outcome plain = run([&] { return PlainScan(store, band, model, version, table, option); });
+          ASSERT_EQ(fast, plain) << "round " << round << ": " << band << "/" << model << "/" << version << "/" << table
+                                 << "/" << option << (armed ? " armed" : "");
+        }
+      }
+      InstallMessageBoxService(nullptr);
+    });
+  }
+}
+
+TEST(TableLookup, ConnectedRadioIsLookedUpWithTheMessengersDescription) {
+  auto store = StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 2, "DEFAULT", "old"},
+                        {"T", "N", "DEFAULT", "DEFAULT", 3, 9999, "DEFAULT", "new"},
+                        {"T", "N", "H5", "M", 3, 9999, "O", "best"}});
+  auto messenger = std::make_shared<simhost::ScriptedMessenger>();
+  auto tier = std::make_shared<simhost::SimDelegateTier>();
+  tier->SetMessenger(messenger);
+  std::shared_ptr<Itier> as_tier = tier;
+
+  messenger->SetConnectedRadio("M", "H4", "3", "Default");
+  EXPECT_EQ(Entries(store->GetTableForConnectedRadio(as_tier, "T")), Lines{"N=new"});
+  messenger->SetConnectedRadio({"M", "x", "y", "z", "H5", "3", "w", "O"});
+  EXPECT_EQ(Entries(store->GetTableForConnectedRadio(as_tier, "T")), Lines{"N=best"});
+  EXPECT_EQ(messenger->Log().Count("GetConnectedRadioInfo"), 2);
+
+  struct Case {
+    const char *model, *band, *version, *option;
+    int32_t number;
+    const char* description;
+  } cases[] = {
+      {"M", "", "3", "O", 0, "VX4820CAL: GetTableForConnectedRadio\r\nInvalid values from connected radio"},
+      {"", "H5", "3", "O", 0, "VX4820CAL: GetTableForConnectedRadio\r\nInvalid values from connected radio"},
+      {"M", "H5", "", "O", 0, "VX4820CAL: GetTableForConnectedRadio\r\nInvalid values from connected radio"},
+      {"M", "H5", "3", "", 0, "VX4820CAL: GetTableForConnectedRadio\r\nInvalid values from connected radio"},
+      {"M", "H5", "three", "O", 13, "VX4820CAL: GetTableForConnectedRadio\r\nType mismatch"},
+      {"M", "H5", "40000", "O", 6, "VX4820CAL: GetTableForConnectedRadio\r\nOverflow"},
+      {"M", "H5", "10000", "O", 0,
+       "VX4820CAL: GetTableForConnectedRadio\r\nVX4820CAL: GetTable\r\nVX4820CAL: IsMatch\r\nInvalid data"},
+  };
+  // An unfilled record would fail its check: the empty texts are refused before it is.
+  store->Append(clsCalibrationParameter(99));
+  for (const Case& c : cases) {
+    messenger->SetConnectedRadio(c.model, c.band, c.version, c.option);
+    int32_t number = -1;
+    try {
+      store->GetTableForConnectedRadio(as_tier, "T");
+    } catch (const Error& error) {
+      number = error.Number();
+      EXPECT_EQ(error.Description(), c.description);
+      if (number == 0 && c.version[0] != '1') {
+        EXPECT_EQ(error.Source(), "");
+      }
+    }
+    EXPECT_EQ(number, c.number) << c.model << "/" << c.band << "/" << c.version << "/" << c.option;
+  }
+  std::shared_ptr<Itier> none;
+  EXPECT_NE(ErrorOf([&] { store->GetTableForConnectedRadio(none, "T"); }).find("Object variable"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vx4820cal

@@ -1,0 +1,205 @@
+// The working copy: made from the plain source when that is newer, replaced only
+// once the new copy is complete, never outside the component folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <set>
+
+#include "calparams/atomic_file.h"
+#include "calparams/parameters_file.h"
+#include "fixtures/parameters_fixture.h"
+#include "tier/codepage.h"
+#include "tier/common_globals.h"
+
+namespace vx4820cal {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Crlf;
+using testing::Entries;
+using testing::Lines;
+using testing::ParametersFolder;
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  return names;
+}
+
+// The error description a load raises, or "" when it loads.
+std::string LoadError(const std::string& base = "PARAMETERS") {
+  try {
+    clsCalibrationParameters store;
+    store.LoadFile(base);
+  } catch (const Error& error) {
+    return error.Description();
+  }
+  return "";
+}
+
+void SetAge(const fs::path& file, int seconds_ago) {
+  fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::seconds(seconds_ago));
+}
+
+TEST(WorkingCopy, IsTheMarkerThenEachSourceLineWithoutCommentScrambled) {
+  ParametersFolder folder;
+  folder.WriteSource(testing::kWorkedExample);
+  ASSERT_EQ(LoadError(), "");
+  // Lines with a ";" lose the comment and surrounding spaces; others stay as they are.
+  const char* processed[] = {"",
+                             "[BandLimits]",
+                             "Bands = DEFAULT",
+                             "Models = DEFAULT",
+                             "HWversStart = 0",
+                             "HWversStop = 9999",
+                             "RadioOptions = DEFAULT",
+                             "BandType = 1",
+                             "TCXO = 12.8",
+                             "[BandLimits]",
+                             "Bands = H5, H6",
+                             "Models = LR2930 Cal",
+                             "HWversStart = 0",
+                             "HWversStop = 9999",
+                             "TCXO = 14.4"};
+  std::string expected = "PCA Set\r\n";
+  for (const char* line : processed) expected += EncryptString(line) + "\r\n";
+  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), expected);
+  EXPECT_EQ(folder.Dir().Read("PARAMETERS.ini"), Crlf(testing::kWorkedExample)) << "the source is never changed";
+}
+
+TEST(WorkingCopy, KeepsEveryWindows1252ByteAndLineEndTheSourceHas) {
+  ParametersFolder folder;
+  std::string source = "a \x80\x81\x8D\x8F\x90\x9D\xFF b\r  x \n y ;c\r\n\r\nlast";
+  folder.Dir().Write("PARAMETERS.ini", source);
+  LoadError();
+  std::string copy = folder.Dir().Read("PARAMETERS.dat");
+  std::vector<std::string> lines = Split(copy, "\r\n");
+  ASSERT_EQ(lines.size(), 6u);  // marker, four lines, nothing after the last CR LF
+  EXPECT_EQ(lines[0], "PCA Set");
+  EXPECT_EQ(Utf8ToCp1252(DecryptString(lines[1])), "a \x80\x81\x8D\x8F\x90\x9D\xFF b");
+  EXPECT_EQ(Utf8ToCp1252(DecryptString(lines[2])), "x \n y");  // a lone LF stays inside the line
+  EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(Utf8ToCp1252(DecryptString(lines[4])), "last");
+  EXPECT_EQ(lines[5], "");
+}
+
+TEST(WorkingCopy, IsReplacedOnlyByAStrictlyNewerSource) {
+  const std::string kHandWritten =
+      Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\nN=hand\n");
+  struct Case {
+    const char* what;
+    int source_age, copy_age;  // seconds ago
+    bool read_only_copy;
+    const char* value;
+  } cases[] = {
+      {"newer source replaces the copy", 10, 100, false, "source"},
+      {"older source leaves it", 100, 10, false, "hand"},
+      {"a source of the same time leaves it", 50, 50, false, "hand"},
+      {"a read-only copy is replaced all the same", 10, 100, true, "source"},
+  };
+  for (const Case& c : cases) {
+    ParametersFolder folder;
+    folder.WriteSource("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\nN=source\n");
+    folder.WriteWorkingCopy(kHandWritten);
+    SetAge(folder.Source(), c.source_age);
+    if (c.source_age == c.copy_age) {
+      fs::last_write_time(folder.WorkingCopy(), fs::last_write_time(folder.Source()));
+    } else {
+      SetAge(folder.WorkingCopy(), c.copy_age);
+    }
+    if (c.read_only_copy) fs::permissions(folder.WorkingCopy(), fs::perms::owner_read | fs::perms::group_read);
+    auto store = folder.Load();
+    EXPECT_EQ(Entries(store->GetTable("B", "M", 0, "T", "")), Lines{std::string("N=") + c.value}) << c.what;
+    EXPECT_EQ(FilesIn(folder.Dir().Path()), (std::set<std::string>{"PARAMETERS.dat", "PARAMETERS.ini"})) << c.what;
+  }
+}
+
+TEST(WorkingCopy, FailedRegenerationLeavesTheOldCopyAndNoTemporaryFile) {
+  for (bool old_copy : {true, false}) {
+    ParametersFolder folder;
+    folder.WriteSource("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\nN=new\n");
+    const std::string kOld = "PCA Set\r\n" + EncryptString("old bytes") + "\r\n";
+    if (old_copy) {
+      folder.WriteWorkingCopy(kOld);
+      SetAge(folder.WorkingCopy(), 100);
+    }
+    size_t probed = 0;
+    calparams::SetAtomicWriteProbe([&](const fs::path& temporary, size_t written) {
+      ++probed;
+      EXPECT_TRUE(fs::exists(temporary));
+      EXPECT_EQ(temporary.parent_path(), folder.Dir().Path()) << "written beside the copy, renamed over it";
+      EXPECT_GT(written, 0u);
+      throw std::runtime_error("disk full");
+    });
+    // Regeneration failed: the load cannot open a working copy.
+    EXPECT_EQ(LoadError(), "VX4820CAL: LoadFile\r\nFile not found");
+    calparams::SetAtomicWriteProbe(nullptr);
+    EXPECT_EQ(probed, 1u);
+    std::set<std::string> expected = {"PARAMETERS.ini"};
+    if (old_copy) {
+      expected.insert("PARAMETERS.dat");
+      EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), kOld) << "the old copy, byte for byte";
+    }
+    EXPECT_EQ(FilesIn(folder.Dir().Path()), expected);
+    // Once writing works again, the next load regenerates.
+    EXPECT_EQ(LoadError(), "");
+    EXPECT_EQ(Entries(folder.Load()->GetTable("B", "M", 0, "T", "")), Lines{"N=new"});
+  }
+}
+
+TEST(WorkingCopy, MissingFilesAndEmptySources) {
+  ParametersFolder folder;
+  EXPECT_EQ(LoadError(), "VX4820CAL: LoadFile\r\nFile not found");
+  EXPECT_TRUE(FilesIn(folder.Dir().Path()).empty());
+  // A source with no lines gives a copy that holds only the marker, which cannot load.
+  folder.Dir().Write("PARAMETERS.ini", "");
+  EXPECT_EQ(LoadError(), "VX4820CAL: LoadFile\r\nInput past end of file");
+  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), "PCA Set\r\n");
+  // An empty working copy without a source loads and holds nothing.
+  fs::remove(folder.Source());
+  folder.WriteWorkingCopy("");
+  bool loaded = false;
+  EXPECT_TRUE(folder.Load(&loaded)->Records().empty());
+  EXPECT_TRUE(loaded);
+}
+
+TEST(WorkingCopy, BaseNamesThatLeaveTheComponentFolderAreRefusedUntouched) {
+  testing::TempDir outer;
+  fs::create_directory(outer / "component");
+  SetThreadComponentFolder(outer / "component");
+  outer.Write("x.ini", Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nN=1\n"));
+  const std::string names[] = {"../x", "..\\x", "sub/x", "/tmp/x", "..", std::string("x\0y", 3)};
+  for (const std::string& name : names) {
+    EXPECT_EQ(LoadError(name), "VX4820CAL: LoadFile\r\nBad file name or number") << name;
+  }
+  EXPECT_EQ(FilesIn(outer.Path()), (std::set<std::string>{"component", "x.ini"}));
+  EXPECT_TRUE(FilesIn(outer / "component").empty());
+  // Names that merely look odd stay inside the folder and are allowed.
+  for (const std::string name : {"..x", "a b", "."}) {
+    EXPECT_EQ(LoadError(name), "VX4820CAL: LoadFile\r\nFile not found") << name;
+  }
+  SetThreadComponentFolder({});
+}
+
+size_t OpenDescriptors() {
+  return static_cast<size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
+}
+
+TEST(WorkingCopy, EveryFileIsClosedOnEveryPath) {
+  ParametersFolder folder;
+  size_t before = OpenDescriptors();
+  folder.WriteSource(testing::kWorkedExample);
+  LoadError();                                    // regenerates, loads
+  folder.WriteWorkingCopy(Crlf("[T]\n\tbad\n"));  // stops the load
+  LoadError();
+  folder.WriteSource("N=1\n");  // regeneration that fails
+  calparams::SetAtomicWriteProbe([](const fs::path&, size_t) { throw std::runtime_error("cut"); });
+  LoadError();
+  calparams::SetAtomicWriteProbe(nullptr);
+  LoadError("absent");  // nothing to open
+  EXPECT_EQ(OpenDescriptors(), before);
+}
+
+}  // namespace
+}  // namespace vx4820cal
