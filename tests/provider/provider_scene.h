@@ -57,18 +57,4 @@ struct ProviderScene {
   void RemoveDelegate() { gobjLocalTierSupport->DelegateTier(nullptr); }
 };
 
-// The error that body raises; a failed expectation when it raises none.
-inline Error RaisedBy(const std::function<void()>& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error raised";
-  return Error(0, "", "");
-}
-
-// The line that AddErrorSource puts in front of a description for a procedure.
-inline std::string SourceLine(const std::string& procedure) { return "VX4820CAL: " + procedure + "\r\n"; }
-
 }  // namespace vx4820cal::testing

@@ -62,17 +62,6 @@ struct ArmedReporting {
   std::shared_ptr<CountingTerminator> terminator = std::make_shared<CountingTerminator>();
 };
 
-template <class Body>
-Error ErrorFrom(Body&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error raised";
-  return Error(0, "", "");
-}
-
 inline std::vector<std::string> KeysOf(const std::shared_ptr<IcolProvInfo>& list) {
   std::vector<std::string> keys;
   ForEachProvInfo(list, [&](const std::shared_ptr<IprovInfo>& item) {

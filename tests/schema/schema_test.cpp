@@ -7,7 +7,7 @@ namespace vx4820cal {
 namespace {
 
 using testing::ArmedReporting;
-using testing::ErrorFrom;
+using testing::RaisedBy;
 using testing::kProductModels;
 using testing::KeysOf;
 using testing::OnFreshThread;
@@ -81,7 +81,7 @@ TEST_F(SchemaInitialize, ModelRecordsSharingAKeyAreReported) {
   scenario->AddChain(kProductModels[0], "Shared", {"0001"});
   scenario->AddChain(kProductModels[1], "Shared", {"0001"});
   OnFreshThread([&] {
-    Error error = ErrorFrom([&] { InitializeSchema(); });
+    Error error = RaisedBy([&] { InitializeSchema(); });
     EXPECT_EQ(error.Number(), err::kDuplicateKey);
     EXPECT_EQ(error.Description(),
               std::string("VX4820CAL: ItierSchema_Initialize\r\nVX4820CAL: IcolProvInfo_Add\r\n") + kDuplicateKeyText);
@@ -111,7 +111,7 @@ TEST_F(SchemaTierList, AKeyInTwoModelsFailsWithEachProceduresLine) {
   scenario->Model(kProductModels[1]).versions.push_back({kProductModels[0] + ".0001", "", "", false});
   ASSERT_TRUE(InitializeSchema());
   OnFreshThread([&] {
-    Error error = ErrorFrom([&] { schema->TierList(); });
+    Error error = RaisedBy([&] { schema->TierList(); });
     EXPECT_EQ(error.Number(), err::kDuplicateKey);
     EXPECT_EQ(error.Description(),
               std::string("VX4820CAL: ItierSchema_TierList\r\nVX4820CAL: TierList\r\nVX4820CAL: IcolProvInfo_Add\r\n") +
@@ -145,7 +145,7 @@ TEST_F(SchemaFixture, MenuListJoinsTheRecordsInTheMenu) {
 TEST_F(SchemaFixture, BeforeInitializeAnswersNothingAndTierListFails) {
   OnFreshThread([&] {
     EXPECT_EQ(schema->TierMenuList(), "");
-    Error error = ErrorFrom([&] { schema->TierList(); });
+    Error error = RaisedBy([&] { schema->TierList(); });
     EXPECT_EQ(error.Number(), err::kObjectNotSet);
     EXPECT_EQ(error.Description(),
               "VX4820CAL: ItierSchema_TierList\r\nVX4820CAL: TierList\r\n"

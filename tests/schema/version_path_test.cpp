@@ -11,7 +11,7 @@ namespace {
 
 using testing::ArmedReporting;
 using testing::CollectionOf;
-using testing::ErrorFrom;
+using testing::RaisedBy;
 using testing::kProductModels;
 using testing::OnFreshThread;
 using testing::TextsOf;
@@ -128,7 +128,7 @@ TEST_F(VersionPathTest, ForTierAndVersionWithoutACollectionFailsAtTheAppend) {
   ASSERT_TRUE(InitializeSchema());
   OnFreshThread([&] {
     std::shared_ptr<Collection> none;
-    Error error = ErrorFrom([&] { PathFor(kRx, "0001", none); });
+    Error error = RaisedBy([&] { PathFor(kRx, "0001", none); });
     EXPECT_EQ(error.Number(), err::kObjectNotSet);
     EXPECT_EQ(error.Description(),
               "VX4820CAL: ItierSchema_GetDBVersionPathForTierAndVersion\r\n"
@@ -173,7 +173,7 @@ TEST_F(BrokenChainTest, UnarmedThePathRaisesABrokenChainWithItsLines) {
       SCOPED_TRACE(c.what);
       InitializeDamaged(c);
       auto path = std::make_shared<Collection>();
-      Error error = ErrorFrom([&] { PathFor(kRx, "0001", path); });
+      Error error = RaisedBy([&] { PathFor(kRx, "0001", path); });
       EXPECT_EQ(error.Number(), err::kInvalidArgument);
       EXPECT_EQ(error.Description().rfind("VX4820CAL: ItierSchema_GetDBVersionPathForTierAndVersion\r\n"
                                           "VX4820CAL: GetDBVersionPathForTierAndVersion\r\nBroken version chain: ",
@@ -236,7 +236,7 @@ TEST(SortVersionPath, DropsKeysAndNeedsACollection) {
   EXPECT_FALSE(path->ContainsKey("first"));
 
   OnFreshThread([] {
-    Error error = ErrorFrom([] { modItierSchemaSupport::SortVersionPath(nullptr); });
+    Error error = RaisedBy([] { modItierSchemaSupport::SortVersionPath(nullptr); });
     EXPECT_EQ(error.Number(), err::kObjectNotSet);
     EXPECT_EQ(error.Description(), "VX4820CAL: SortVersionPath\r\nObject variable or With block variable not set");
   });

@@ -52,6 +52,18 @@ void OnFreshThread(const std::function<void()>& body) {
   worker.join();
 }
 
+Error RaisedBy(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Error& error) {
+    return error;
+  }
+  ADD_FAILURE() << "no error raised";
+  return Error(0, "", "");
+}
+
+std::string SourceLine(const std::string& procedure) { return "VX4820CAL: " + procedure + "\r\n"; }
+
 int ErrorNumberOf(const std::function<void()>& action) {
   try {
     action();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "vx4820cal/error.h"
 #include "vx4820cal/interfaces/iterminator.h"
 
 namespace vx4820cal::testing {
@@ -39,6 +40,12 @@ class CountingTerminator : public Iterminator {
   void TerminateApplication() override { ++calls; }
   int calls = 0;
 };
+
+// The error that action raises; a failed expectation when it raises none.
+Error RaisedBy(const std::function<void()>& action);
+
+// The line AddErrorSource puts in front of a description for a procedure.
+std::string SourceLine(const std::string& procedure);
 
 // The number of the component error that action raises, or 0 when it raises none.
 int ErrorNumberOf(const std::function<void()>& action);

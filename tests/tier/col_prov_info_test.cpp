@@ -17,20 +17,10 @@ namespace {
 using simhost::SimProvInfo;
 using simhost::SimVersion;
 using testing::OnFreshThread;
+using testing::RaisedBy;
 
 std::shared_ptr<IprovInfo> Record(const std::string& key) {
   return std::make_shared<SimProvInfo>(SimVersion{key, "", "", false});
-}
-
-template <class Body>
-Error ErrorFrom(Body&& body) {
-  try {
-    body();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error raised";
-  return Error(0, "", "");
 }
 
 std::vector<std::string> KeysInOrder(const std::shared_ptr<IcolProvInfo>& collection) {
@@ -74,7 +64,7 @@ TEST_F(ColProvInfoTest, KeysMatchInAnyLetterCase) {
 
 TEST_F(ColProvInfoTest, KeyDifferingOnlyInCaseIsRefused) {
   OnFreshThread([&] {
-    Error error = ErrorFrom([&] { list->Add(Record("dup"), "TX.0001"); });
+    Error error = RaisedBy([&] { list->Add(Record("dup"), "TX.0001"); });
     EXPECT_EQ(error.Number(), err::kDuplicateKey);
     EXPECT_EQ(error.Description(),
               "VX4820CAL: IcolProvInfo_Add\r\nThis key is already associated with an element of this collection");
@@ -97,7 +87,7 @@ TEST_F(ColProvInfoTest, ItemOutOfRangeOrMissingFailsWithItsLine) {
   };
   OnFreshThread([&] {
     for (const Case& c : cases) {
-      Error error = ErrorFrom([&] { list->Item(c.index); });
+      Error error = RaisedBy([&] { list->Item(c.index); });
       EXPECT_EQ(error.Number(), c.number);
       EXPECT_EQ(error.Description(), std::string("VX4820CAL: IcolProvInfo_Item\r\n") + c.text);
     }
@@ -113,7 +103,7 @@ TEST_F(ColProvInfoTest, ArmedItemStillRaisesWhileAddReports) {
     auto terminator = std::make_shared<testing::CountingTerminator>();
     InitRaiseError(terminator);
 
-    EXPECT_EQ(ErrorFrom([&] { list->Item(0); }).Number(), err::kSubscriptOutOfRange);
+    EXPECT_EQ(RaisedBy([&] { list->Item(0); }).Number(), err::kSubscriptOutOfRange);
     EXPECT_TRUE(boxes->Boxes().empty());
 
     EXPECT_NO_THROW(list->Add(Record("dup"), "srx.0001"));
@@ -163,7 +153,7 @@ TEST(ForEachProvInfo, StopsWhenTheVisitSaysSoAndRefusesOtherElements) {
   // A record that holds nothing cannot be walked past.
   list->Add(nullptr, "none");
   EXPECT_FALSE(list->Exists("none"));
-  EXPECT_EQ(ErrorFrom([&] { ForEachProvInfo(list, [](const auto&) { return true; }); }).Number(), err::kObjectNotSet);
+  EXPECT_EQ(RaisedBy([&] { ForEachProvInfo(list, [](const auto&) { return true; }); }).Number(), err::kObjectNotSet);
 }
 
 }  // namespace

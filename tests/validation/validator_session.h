@@ -80,17 +80,6 @@ inline std::vector<std::string> Operations(const simhost::CallLog& log) {
   return operations;
 }
 
-// The error the call raised; fails the test when it raised none.
-inline Error RaisedBy(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no error raised";
-  return Error(0, "", "");
-}
-
 // One validator question as the host asks it, and what the delegate should receive.
 struct Question {
   std::string operation;
