@@ -6,26 +6,10 @@
 
 #include "tier/error_convention.h"
 #include "vx4820cal/collection.h"
+#include "vx4820cal/snapshot_enumerator.h"
 
 namespace vx4820cal {
 namespace {
-
-// Walks a copy of the elements taken when the walk began, so that a caller may add
-// or remove elements while it walks.
-class ProvInfoEnumerator final : public Ienumerator {
- public:
-  explicit ProvInfoEnumerator(std::vector<std::shared_ptr<IprovInfo>> items) : items_(std::move(items)) {}
-
-  bool Next(Variant& item) override {
-    if (next_ >= items_.size()) return false;
-    item = Variant(items_[next_++]);
-    return true;
-  }
-
- private:
-  std::vector<std::shared_ptr<IprovInfo>> items_;
-  size_t next_ = 0;
-};
 
 class colProvInfo final : public IcolProvInfo {
  public:
@@ -51,10 +35,7 @@ class colProvInfo final : public IcolProvInfo {
   ObjectRef NewEnum() override {
     ObjectRef result;
     TrapAndReport("NewEnum", [&] {
-      std::vector<std::shared_ptr<IprovInfo>> snapshot;
-      snapshot.reserve(static_cast<size_t>(items_.Count()));
-      items_.ForEach([&](const std::shared_ptr<IprovInfo>& item) { snapshot.push_back(item); });
-      result = std::make_shared<ProvInfoEnumerator>(std::move(snapshot));
+      result = EnumerateSnapshot(items_);
     });
     return result;
   }

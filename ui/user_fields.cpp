@@ -3,24 +3,10 @@
 #include <vector>
 
 #include "tier/error_convention.h"
+#include "vx4820cal/snapshot_enumerator.h"
 
 namespace vx4820cal {
 namespace {
-
-// Walks a snapshot, so records added or removed meanwhile do not disturb the walk.
-class UserFieldEnumerator : public Ienumerator {
- public:
-  explicit UserFieldEnumerator(std::vector<std::shared_ptr<clsUserField>> records) : records_(std::move(records)) {}
-  bool Next(Variant& item) override {
-    if (next_ >= records_.size()) return false;
-    item = Variant(records_[next_++]);
-    return true;
-  }
-
- private:
-  std::vector<std::shared_ptr<clsUserField>> records_;
-  size_t next_ = 0;
-};
 
 std::shared_ptr<clsUserField> NewRecord(const UserFieldValues& values) {
   auto record = std::make_shared<clsUserField>();
@@ -62,10 +48,7 @@ void colUserFields::Remove(const std::string& vntIndexKey) {
 }
 
 std::shared_ptr<Ienumerator> colUserFields::NewEnum() const {
-  std::vector<std::shared_ptr<clsUserField>> snapshot;
-  snapshot.reserve(static_cast<size_t>(records_.Count()));
-  records_.ForEach([&](const std::shared_ptr<clsUserField>& record) { snapshot.push_back(record); });
-  return std::make_shared<UserFieldEnumerator>(std::move(snapshot));
+  return EnumerateSnapshot(records_);
 }
 
 bool colUserFields::Exists(const Variant& varKey) {
