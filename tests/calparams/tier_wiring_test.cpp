@@ -25,6 +25,8 @@ struct Host {
     messenger->AddTier("LR2930 Cal", delegate);
   }
   ~Host() {
+    // Terminate breaks the tier's cycles with the objects it owns.
+    tier->Terminate();
     messenger->ClearTiers();
     delegate->ReleaseAll();
     InstallMessageBoxService(nullptr);
