@@ -45,7 +45,7 @@ struct HostSessionSetup {
 // reads their logs afterwards.
 struct SimHost {
   std::shared_ptr<SessionMessenger> messenger = std::make_shared<SessionMessenger>();
-  std::shared_ptr<SimHostValidator> validator = std::make_shared<SimHostValidator>();
+  std::shared_ptr<Ivalidator> validator = std::make_shared<SimHostValidator>();  // none: the host gives none
   std::shared_ptr<SimSchemaModule> schema_module = std::make_shared<SimSchemaModule>();
   std::shared_ptr<ProvInfoScenario> tier_data = std::make_shared<ProvInfoScenario>();
   std::shared_ptr<SimDelegateTier> delegate = std::make_shared<SimDelegateTier>();
