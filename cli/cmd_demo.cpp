@@ -1,6 +1,6 @@
 // demo: one whole host session against the simulated host, printed as a transcript.
-// The tool is a host here like any other: it loads the component's library with
-// dlopen and reaches it only through the ComponentApi.
+// The session is a host like any other: it loads the component's library with dlopen
+// and reaches the component only through the ComponentApi.
 #include <dlfcn.h>
 
 #include <iostream>
@@ -239,24 +239,26 @@ int Verdict(const Transcript& transcript, int termination_requests) {
   return kExitOk;
 }
 
+int RunSession(ToolSession& tool, const Invocation& invocation) {
+  HostSession session({ComponentLibrary(), invocation.dir, tool.MessageBoxes(), true});
+  ScriptDemoHost(session, *tool.MessageBoxes());
+  std::cout << "VX4820CAL demo: one host session\n";
+  std::cout << "   library  " << session.Library().string() << "\n   folder   " << invocation.dir.string() << '\n';
+  Transcript transcript(std::cout);
+  Demo(session, transcript).Run();
+  return Verdict(transcript, session.TerminationRequests());
+}
+
 int RunDemo(const Invocation& invocation) {
   if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"demo takes no arguments"};
   ToolSession tool(invocation);
   return tool.Run([&] {
-    simhost::HostSessionSetup setup{ComponentLibrary(), invocation.dir, tool.MessageBoxes(), true};
-    std::unique_ptr<HostSession> session;
     try {
-      session = std::make_unique<HostSession>(setup);
-    } catch (const std::runtime_error& failure) {
+      return RunSession(tool, invocation);
+    } catch (const std::runtime_error& failure) {  // the host's own failure: the library would not load
       std::cerr << "vx4820cal demo: " << failure.what() << '\n';
       return kExitError;
     }
-    ScriptDemoHost(*session, *tool.MessageBoxes());
-    std::cout << "VX4820CAL demo: one host session\n";
-    std::cout << "   library  " << session->Library().string() << "\n   folder   " << invocation.dir.string() << '\n';
-    Transcript transcript(std::cout);
-    Demo(*session, transcript).Run();
-    return Verdict(transcript, session->TerminationRequests());
   });
 }
 
