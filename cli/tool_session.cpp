@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/terminal_message_boxes.h"
 #include "tier/error_convention.h"
 #include "tier/text.h"
 #include "vx4820cal/component.h"
@@ -14,14 +15,6 @@ std::string WithUnixLineBreaks(const std::string& text) { return ReplaceAll(text
 
 namespace {
 
-class StderrMessageBoxes : public MessageBoxService {
- public:
-  int32_t Show(const std::string& text, const std::string& title, int32_t) override {
-    std::cerr << '[' << title << "]\n" << WithUnixLineBreaks(text) << "\n\n" << std::flush;
-    return 1;
-  }
-};
-
 class RecordingTerminator : public Iterminator {
  public:
   void TerminateApplication() override { requested = true; }
@@ -32,10 +25,11 @@ class RecordingTerminator : public Iterminator {
 
 struct ToolSession::State {
   std::shared_ptr<RecordingTerminator> terminator = std::make_shared<RecordingTerminator>();
+  std::shared_ptr<TerminalMessageBoxes> boxes = TerminalMessageBoxes::ForThisProcess();
 };
 
 ToolSession::ToolSession(const Invocation& invocation) : state_(std::make_shared<State>()), strict_(invocation.strict) {
-  InstallMessageBoxService(std::make_shared<StderrMessageBoxes>());
+  InstallMessageBoxService(state_->boxes);
   if (!invocation.dir.empty()) SetComponentFolder(invocation.dir);
   if (!strict_) InitRaiseError(state_->terminator);
 }
@@ -43,6 +37,8 @@ ToolSession::ToolSession(const Invocation& invocation) : state_(std::make_shared
 ToolSession::~ToolSession() { InstallMessageBoxService(nullptr); }
 
 bool ToolSession::TerminationRequested() const { return state_->terminator->requested; }
+
+const std::shared_ptr<TerminalMessageBoxes>& ToolSession::MessageBoxes() const { return state_->boxes; }
 
 int ToolSession::Run(const std::function<int()>& body) {
   int status = kExitOk;

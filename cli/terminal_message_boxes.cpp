@@ -1,0 +1,56 @@
+#include "cli/terminal_message_boxes.h"
+
+#include <unistd.h>
+
+#include <iostream>
+
+#include "cli/tool_session.h"
+#include "tier/message_box.h"
+#include "tier/text.h"
+
+namespace vx4820cal::cli {
+namespace {
+
+constexpr int32_t kButtonsMask = 0x0F;
+constexpr int32_t kYesNoButtons = 4;
+
+}  // namespace
+
+bool IsYesNoStyle(int32_t style) { return (style & kButtonsMask) == kYesNoButtons; }
+
+std::shared_ptr<TerminalMessageBoxes> TerminalMessageBoxes::ForThisProcess() {
+  bool on_terminal = ::isatty(STDIN_FILENO) == 1 && ::isatty(STDERR_FILENO) == 1;
+  return std::make_shared<TerminalMessageBoxes>(std::cerr, on_terminal ? &std::cin : nullptr);
+}
+
+int32_t TerminalMessageBoxes::Show(const std::string& text, const std::string& title, int32_t style) {
+  std::cout.flush();  // what the tool printed so far comes before the box
+  out_ << '[' << title << "]\n" << WithUnixLineBreaks(text) << '\n';
+  int32_t answer = kAnswerOk;
+  if (IsYesNoStyle(style)) answer = person_ ? AskPerson() : ScriptedAnswer();
+  out_ << '\n' << std::flush;
+  return answer;
+}
+
+int32_t TerminalMessageBoxes::AskPerson() {
+  std::string line;
+  for (;;) {
+    out_ << "Yes or No? [y/n] " << std::flush;
+    if (!std::getline(*person_, line)) {
+      out_ << '\n';
+      return kAnswerNo;  // the person has gone: the cautious answer
+    }
+    std::string word = UCase(Trim(line));
+    if (word == "Y" || word == "YES") return kAnswerYes;
+    if (word == "N" || word == "NO") return kAnswerNo;
+  }
+}
+
+int32_t TerminalMessageBoxes::ScriptedAnswer() {
+  if (answers_.empty()) return kAnswerNo;
+  int32_t answer = answers_.front();
+  answers_.pop_front();
+  return answer;
+}
+
+}  // namespace vx4820cal::cli

@@ -1,0 +1,42 @@
+#pragma once
+// The tool's message boxes. Every box is written to the error stream as "[TITLE]",
+// its text (LF line breaks) and an empty line. A Yes/No box is put to the person when
+// the tool runs on a terminal; without one (scripts, tests, no stdin) it takes the
+// next scripted answer, or No: nothing unattended agrees to a question.
+#include <cstdint>
+#include <deque>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "vx4820cal/component.h"
+
+namespace vx4820cal::cli {
+
+class TerminalMessageBoxes : public MessageBoxService {
+ public:
+  // Boxes go to out; answers are read from person, or scripted when it is none.
+  TerminalMessageBoxes(std::ostream& out, std::istream* person) : out_(out), person_(person) {}
+  // stderr; stdin is the person when both stdin and stderr are terminals.
+  static std::shared_ptr<TerminalMessageBoxes> ForThisProcess();
+
+  int32_t Show(const std::string& text, const std::string& title, int32_t style) override;
+
+  // Answers (6 Yes, 7 No) to the Yes/No boxes shown while no person is asked.
+  void ScriptAnswers(std::vector<int32_t> answers) { answers_.assign(answers.begin(), answers.end()); }
+  bool AsksPerson() const { return person_ != nullptr; }
+
+ private:
+  int32_t AskPerson();
+  int32_t ScriptedAnswer();
+
+  std::ostream& out_;
+  std::istream* person_;
+  std::deque<int32_t> answers_;
+};
+
+// True for a style with Yes and No buttons (52 among them).
+bool IsYesNoStyle(int32_t style);
+
+}  // namespace vx4820cal::cli
