@@ -23,8 +23,10 @@ class TemporaryFile {
   explicit TemporaryFile(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
-      path_ = target.parent_path() / ("." + target.filename().string() + ".tmp." + std::to_string(::getpid()) + "." +
-                                      std::to_string(counter++));
+      std::string name(".");
+      name += target.filename().string();
+      name += ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
+      path_ = target.parent_path() / name;
       descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (descriptor_ < 0 && errno != EEXIST) ThrowErrno();
     }

@@ -19,7 +19,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::string ToCNotation(std::string_view text) {
   std::string_view body = TrimView(text);
   std::string separator = DecimalSymbol();
-  if (separator.empty()) separator = ".";
+  if (separator.empty()) separator.push_back('.');
   std::string out;
   out.reserve(body.size());
   size_t i = 0;

@@ -1,8 +1,6 @@
 // The params commands of the tool, run as a person or a script runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <set>
 
 #include "fixtures/parameters_fixture.h"
@@ -14,28 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quoted(const std::string& argument) { return "'" + ReplaceAll(argument, "'", "'\\''") + "'"; }
-
-ToolRun RunTool(const std::vector<std::string>& args, const TempDir& scratch) {
-  std::string command = Quoted(VX4820CAL_TOOL_FILE);
-  for (const std::string& arg : args) command += " " + Quoted(arg);
-  command += " 2>" + Quoted((scratch / "stderr.txt").string());
-  ToolRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, n);
-  int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  run.err = scratch.Read("stderr.txt");
-  return run;
-}
+using testing::ToolRun;
 
 class ParamsCommands : public ::testing::Test {
  protected:
@@ -48,7 +25,7 @@ class ParamsCommands : public ::testing::Test {
   ToolRun Run(std::vector<std::string> args) const {
     args.push_back("--dir");
     args.push_back(Folder().string());
-    return RunTool(args, scratch_);
+    return testing::RunTool(args);
   }
   std::set<std::string> Files(const fs::path& folder) const {
     std::set<std::string> names;
@@ -57,7 +34,6 @@ class ParamsCommands : public ::testing::Test {
   }
 
   TempDir outer_;
-  TempDir scratch_;
 };
 
 std::vector<std::string> TableArgs(const std::string& table, const std::string& band, const std::string& model,

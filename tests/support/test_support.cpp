@@ -85,7 +85,7 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdin_b
   TempDir scratch;
   WriteFile(scratch / "stdin", stdin_bytes);
   std::string command = ShellQuoted(VX4820CAL_TOOL_FILE);
-  for (const auto& arg : args) command += " " + ShellQuoted(arg);
+  for (const auto& arg : args) command.append(" ").append(ShellQuoted(arg));
   command += " <" + ShellQuoted((scratch / "stdin").string()) + " >" + ShellQuoted((scratch / "stdout").string()) +
              " 2>" + ShellQuoted((scratch / "stderr").string());
   ToolRun run;
