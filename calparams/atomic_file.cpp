@@ -12,8 +12,11 @@ namespace vx4820cal::calparams {
 namespace {
 
 thread_local std::function<void(const std::filesystem::path&, size_t)> tlsProbe;
+thread_local size_t tlsProbeBlockSize = 0;
 
 constexpr size_t kBlockSize = size_t{1} << 20;
+
+size_t BlockSize() { return tlsProbeBlockSize != 0 ? tlsProbeBlockSize : kBlockSize; }
 
 [[noreturn]] void ThrowErrno() { throw std::system_error(errno, std::generic_category()); }
 
@@ -40,7 +43,7 @@ class TemporaryFile {
   void Write(std::string_view bytes) {
     size_t written = 0;
     while (written < bytes.size()) {
-      size_t block = std::min(kBlockSize, bytes.size() - written);
+      size_t block = std::min(BlockSize(), bytes.size() - written);
       ssize_t count = ::write(descriptor_, bytes.data() + written, block);
       if (count < 0 && errno == EINTR) continue;
       if (count < 0) ThrowErrno();
@@ -91,8 +94,9 @@ void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
   SyncFolder(target.parent_path());
 }
 
-void SetAtomicWriteProbe(std::function<void(const std::filesystem::path&, size_t)> probe) {
+void SetAtomicWriteProbe(std::function<void(const std::filesystem::path&, size_t)> probe, size_t block_size) {
   tlsProbe = std::move(probe);
+  tlsProbeBlockSize = tlsProbe ? block_size : 0;
 }
 
 }  // namespace vx4820cal::calparams
