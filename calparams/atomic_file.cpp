@@ -1,10 +1,12 @@
 #include "calparams/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -20,13 +22,40 @@ size_t BlockSize() { return tlsProbeBlockSize != 0 ? tlsProbeBlockSize : kBlockS
 
 [[noreturn]] void ThrowErrno() { throw std::system_error(errno, std::generic_category()); }
 
+// The temporary files of target are named "." + its name + ".tmp.<process>.<n>".
+std::string TemporaryPrefix(const std::filesystem::path& target) { return "." + target.filename().string() + ".tmp."; }
+
+// True when name is a temporary file of target made by a process that has ended.
+bool IsAbandoned(const std::string& name, const std::string& prefix) {
+  if (name.rfind(prefix, 0) != 0) return false;
+  const char* digits = name.c_str() + prefix.size();
+  char* end = nullptr;
+  long process = std::strtol(digits, &end, 10);
+  if (end == digits || *end != '.' || process <= 0) return false;
+  return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
+}
+
+// A process killed while writing leaves its temporary file behind, and nobody else
+// would ever remove it: the next writer of the same file does. Files of processes
+// that still run are theirs and stay.
+void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
+  const std::string prefix = TemporaryPrefix(target);
+  std::error_code failure;
+  std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  std::filesystem::directory_iterator entry(folder, failure), end;
+  for (; !failure && entry != end; entry.increment(failure)) {
+    std::error_code ignored;
+    if (IsAbandoned(entry->path().filename().string(), prefix)) std::filesystem::remove(entry->path(), ignored);
+  }
+}
+
 // Owns a descriptor and, until committed, the temporary file's name.
 class TemporaryFile {
  public:
   explicit TemporaryFile(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
-      path_ = target.parent_path() / ("." + target.filename().string() + ".tmp." + std::to_string(::getpid()) + "." +
+      path_ = target.parent_path() / (TemporaryPrefix(target) + std::to_string(::getpid()) + "." +
                                       std::to_string(counter++));
       descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (descriptor_ < 0 && errno != EEXIST) ThrowErrno();
@@ -87,6 +116,7 @@ void SyncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  RemoveAbandonedTemporaries(target);
   TemporaryFile temporary(target);
   temporary.Write(bytes);
   temporary.SyncAndClose();
