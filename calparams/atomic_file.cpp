@@ -1,10 +1,12 @@
 #include "calparams/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -12,10 +14,45 @@ namespace vx4820cal::calparams {
 namespace {
 
 thread_local std::function<void(const std::filesystem::path&, size_t)> tlsProbe;
+thread_local size_t tlsProbeBlockSize = 0;
 
 constexpr size_t kBlockSize = size_t{1} << 20;
 
+size_t BlockSize() { return tlsProbeBlockSize != 0 ? tlsProbeBlockSize : kBlockSize; }
+
 [[noreturn]] void ThrowErrno() { throw std::system_error(errno, std::generic_category()); }
+
+// The temporary files of target are named "." + its name + ".tmp.<process>.<n>".
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+  std::string prefix(".");
+  prefix += target.filename().string();
+  prefix += ".tmp.";
+  return prefix;
+}
+
+// True when name is a temporary file of target made by a process that has ended.
+bool IsAbandoned(const std::string& name, const std::string& prefix) {
+  if (name.rfind(prefix, 0) != 0) return false;
+  const char* digits = name.c_str() + prefix.size();
+  char* end = nullptr;
+  long process = std::strtol(digits, &end, 10);
+  if (end == digits || *end != '.' || process <= 0) return false;
+  return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
+}
+
+// A process killed while writing leaves its temporary file behind, and nobody else
+// would ever remove it: the next writer of the same file does. Files of processes
+// that still run are theirs and stay.
+void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
+  const std::string prefix = TemporaryPrefix(target);
+  std::error_code failure;
+  std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+  std::filesystem::directory_iterator entry(folder, failure), end;
+  for (; !failure && entry != end; entry.increment(failure)) {
+    std::error_code ignored;
+    if (IsAbandoned(entry->path().filename().string(), prefix)) std::filesystem::remove(entry->path(), ignored);
+  }
+}
 
 // Owns a descriptor and, until committed, the temporary file's name.
 class TemporaryFile {
@@ -23,10 +60,8 @@ class TemporaryFile {
   explicit TemporaryFile(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
-      std::string name(".");
-      name += target.filename().string();
-      name += ".tmp." + std::to_string(::getpid()) + "." + std::to_string(counter++);
-      path_ = target.parent_path() / name;
+      path_ = target.parent_path() / TemporaryPrefix(target);
+      path_ += std::to_string(::getpid()) + "." + std::to_string(counter++);
       descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (descriptor_ < 0 && errno != EEXIST) ThrowErrno();
     }
@@ -42,7 +77,7 @@ class TemporaryFile {
   void Write(std::string_view bytes) {
     size_t written = 0;
     while (written < bytes.size()) {
-      size_t block = std::min(kBlockSize, bytes.size() - written);
+      size_t block = std::min(BlockSize(), bytes.size() - written);
       ssize_t count = ::write(descriptor_, bytes.data() + written, block);
       if (count < 0 && errno == EINTR) continue;
       if (count < 0) ThrowErrno();
@@ -86,6 +121,7 @@ void SyncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  RemoveAbandonedTemporaries(target);
   TemporaryFile temporary(target);
   temporary.Write(bytes);
   temporary.SyncAndClose();
@@ -93,8 +129,9 @@ void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
   SyncFolder(target.parent_path());
 }
 
-void SetAtomicWriteProbe(std::function<void(const std::filesystem::path&, size_t)> probe) {
+void SetAtomicWriteProbe(std::function<void(const std::filesystem::path&, size_t)> probe, size_t block_size) {
   tlsProbe = std::move(probe);
+  tlsProbeBlockSize = tlsProbe ? block_size : 0;
 }
 
 }  // namespace vx4820cal::calparams

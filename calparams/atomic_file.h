@@ -16,6 +16,9 @@ void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view
 // Test seam (this thread only): called with the temporary file's path and the
 // number of bytes written so far after every block written and once more before the
 // rename. Throwing from it stands for a full disk or a write cut short. None: off.
-void SetAtomicWriteProbe(std::function<void(const std::filesystem::path& temporary, size_t written)> probe);
+// block_size, when not 0, is the most bytes one block hands to the file system, so
+// that a test can stop the writing after any byte.
+void SetAtomicWriteProbe(std::function<void(const std::filesystem::path& temporary, size_t written)> probe,
+                         size_t block_size = 0);
 
 }  // namespace vx4820cal::calparams

@@ -1,5 +1,6 @@
 #include "host/sim_prov_info.h"
 
+#include <mutex>
 #include <utility>
 
 #include "host/sim_prov_info_list.h"
@@ -80,11 +81,41 @@ void SimProvInfo::Init(std::string strComponent, std::string strModel, std::stri
   if (!scenario_->version_text_.empty()) strVersion = scenario_->version_text_;
 }
 
-void RegisterSimProvInfoClass(const ComponentApi& api, std::shared_ptr<ProvInfoScenario> scenario) {
-  api.RegisterHostClass(IprovInfo::kHostClassName,
-                        [scenario] { return std::make_shared<SimProvInfo>(scenario); });
+namespace {
+
+std::mutex gScenarioMutex;
+std::shared_ptr<ProvInfoScenario> gProcessScenario;
+thread_local std::shared_ptr<ProvInfoScenario> tlsThreadScenario;
+
+ObjectRef NewRecordOfThisThread() {
+  std::shared_ptr<ProvInfoScenario> scenario = tlsThreadScenario;
+  if (!scenario) {
+    std::lock_guard<std::mutex> lock(gScenarioMutex);
+    scenario = gProcessScenario;
+  }
+  if (!scenario) throw RuntimeError(err::kCannotCreateObject);
+  return std::make_shared<SimProvInfo>(std::move(scenario));
 }
 
-void UnregisterSimProvInfoClass(const ComponentApi& api) { api.RegisterHostClass(IprovInfo::kHostClassName, nullptr); }
+}  // namespace
+
+void RegisterSimProvInfoClass(const ComponentApi& api, std::shared_ptr<ProvInfoScenario> scenario) {
+  {
+    std::lock_guard<std::mutex> lock(gScenarioMutex);
+    gProcessScenario = std::move(scenario);
+  }
+  api.RegisterHostClass(IprovInfo::kHostClassName, NewRecordOfThisThread);
+}
+
+void UnregisterSimProvInfoClass(const ComponentApi& api) {
+  api.RegisterHostClass(IprovInfo::kHostClassName, nullptr);
+  std::lock_guard<std::mutex> lock(gScenarioMutex);
+  gProcessScenario.reset();
+}
+
+void SetThreadSimProvInfoScenario(const ComponentApi& api, std::shared_ptr<ProvInfoScenario> scenario) {
+  tlsThreadScenario = std::move(scenario);
+  if (tlsThreadScenario) api.RegisterHostClass(IprovInfo::kHostClassName, NewRecordOfThisThread);
+}
 
 }  // namespace vx4820cal::simhost

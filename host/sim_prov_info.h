@@ -94,8 +94,14 @@ class SimProvInfo : public IprovInfo {
   std::shared_ptr<SimProvider> own_provider_;
 };
 
-// Lets the component create "clsProvInfo" records drawn from scenario.
+// Lets the component create "clsProvInfo" records drawn from scenario. The host's
+// class registry is process-wide, but a scenario is not thread-safe: a thread that
+// set a scenario of its own gets records of that one, every other thread records of
+// the process's scenario.
 void RegisterSimProvInfoClass(const ComponentApi& api, std::shared_ptr<ProvInfoScenario> scenario);
 void UnregisterSimProvInfoClass(const ComponentApi& api);
+// This thread's own scenario (registers the class too); none goes back to the
+// process's.
+void SetThreadSimProvInfoScenario(const ComponentApi& api, std::shared_ptr<ProvInfoScenario> scenario);
 
 }  // namespace vx4820cal::simhost

@@ -45,6 +45,8 @@ TEST(TierWiring, InitializeLoadsTheParametersAndHandsThemToTheDelegate) {
     EXPECT_EQ(store->Records().size(), 3u);
     EXPECT_EQ(host.delegate->ReceivedCalParameters(), gobjCalParameters);
     EXPECT_TRUE(std::filesystem::exists(folder.WorkingCopy()));
+    // The tier and the objects it made hold each other until it terminates.
+    host.tier->Terminate();
   });
 }
 
