@@ -6,7 +6,6 @@
 #include "bench/bench_support.h"
 #include "calparams/parameter_store.h"
 #include "calparams/working_copy.h"
-#include "tier/text_file.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::bench {
@@ -42,19 +41,6 @@ void RegenerateWorkingCopy(benchmark::State& state, int64_t lines) {
   });
 }
 
-// The working copy's bytes from the source's bytes, in memory: the regeneration
-// without the file system.
-void WorkingCopyBytes(benchmark::State& state, int64_t lines) {
-  std::string source = ReadFileBytes(ParametersSource(static_cast<size_t>(lines)).path);
-  size_t written = 0;
-  for (auto _ : state) {
-    std::string bytes = calparams::WorkingCopyBytes(source);
-    written = bytes.size();
-    benchmark::DoNotOptimize(bytes);
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(written));
-}
-
 }  // namespace
 
 void RegisterParameterBenchmarks(int64_t size) {
@@ -62,9 +48,6 @@ void RegisterParameterBenchmarks(int64_t size) {
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark(SizedName("regenerate_working_copy", size).c_str(), RegenerateWorkingCopy, size)
-      ->UseRealTime()
-      ->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark(SizedName("working_copy_bytes", size).c_str(), WorkingCopyBytes, size)
       ->UseRealTime()
       ->Unit(benchmark::kMillisecond);
 }

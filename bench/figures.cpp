@@ -28,8 +28,6 @@ void AddParameterFigures(std::vector<Figure>& figures, int64_t size) {
   figures.push_back({"regenerate working copy (written)", lines, SizedName("regenerate_working_copy", size), ini,
                      Measure::kRate, "bytes_per_second",
                      large ? Target{Kind::kRateAtLeast, 300e6, ">= 300 MB/s"} : Target{}});
-  figures.push_back({"  same, in memory only", lines, SizedName("working_copy_bytes", size), "", Measure::kRate,
-                     "bytes_per_second", Target{}});
   figures.push_back({"peak memory while loading", lines, SizedName("loaded_store_memory", size), "",
                      Measure::kCounter, "peak_MiB", large ? Target{Kind::kCounterBelow, 100, "< 100 MiB"} : Target{}});
   figures.push_back({"  heap held by the loaded store", lines, SizedName("loaded_store_memory", size), "",

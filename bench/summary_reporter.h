@@ -17,7 +17,8 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
  private:
   struct Samples {
-    std::vector<double> seconds;  // wall time per iteration, one per repetition
+    std::vector<double> seconds;      // wall time per iteration, one per repetition
+    std::vector<double> cpu_seconds;  // CPU time per iteration of the thread that did the work
     std::map<std::string, std::vector<double>> counters;
     std::string error;
   };

@@ -4,6 +4,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_provider_owner.h"
@@ -56,7 +57,9 @@ class SimulatedHost {
     ObjectRef schema_module = std::make_shared<simhost::SimSchemaModule>();
     StartUp result;
     auto start = std::chrono::steady_clock::now();
+    double cpu_start = ThreadCpuSeconds();
     result.initialized = tier->Initialize("VX4820CAL", host_validator_, messenger_, schema_module);
+    result.initialize_cpu_seconds = ThreadCpuSeconds() - cpu_start;
     result.initialize_time = std::chrono::steady_clock::now() - start;
     result.boxes = boxes_->Boxes().size();
     if (result.boxes > 0) result.first_box = boxes_->Boxes().front().text;

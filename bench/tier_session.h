@@ -13,6 +13,7 @@ struct StartUp {
   size_t boxes = 0;           // message boxes shown (each one an error report)
   std::string first_box;      // the first one's text
   std::chrono::nanoseconds initialize_time{0};  // Itier::Initialize alone
+  double initialize_cpu_seconds = 0;             // the same, CPU time of its thread
 };
 
 // Starts the tier on a new thread (whose per-thread state, the field metadata
