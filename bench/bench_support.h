@@ -72,7 +72,7 @@ void RegisterReferenceBenchmarks(int64_t size);
 void RegisterParameterBenchmarks(int64_t size);
 void RegisterLookupBenchmarks(int64_t size);
 void RegisterUiBenchmarks(int64_t size);
-void RegisterMemoryBenchmarks(int64_t size);
+void RegisterFreshProcessBenchmarks(int64_t size);
 void RegisterSampleReferenceBenchmark();
 void RegisterScramblingBenchmarks();
 void RegisterTierBenchmarks();

@@ -17,8 +17,10 @@ void AddParameterFigures(std::vector<Figure>& figures, int64_t size) {
   const std::string dat = SizedName("wc_l/parameters_dat", size);
   const std::string ini = SizedName("wc_l/parameters_ini", size);
   const std::string lines = SizeText(size) + " lines";
-  figures.push_back({"load working copy", lines, SizedName("load_working_copy", size), dat, Measure::kTime, "",
-                     large ? Target{Kind::kRatioAtMost, 15, "<= 15x wc -l"} : Target{}});
+  figures.push_back({"load working copy, fresh process", lines, SizedName("load_fresh_process", size), dat,
+                     Measure::kTime, "", large ? Target{Kind::kRatioAtMost, 15, "<= 15x wc -l"} : Target{}});
+  figures.push_back({"  same, repeated in one process", lines, SizedName("load_working_copy", size), dat,
+                     Measure::kTime, "", large ? Target{Kind::kRatioAtMost, 15, "<= 15x wc -l"} : Target{}});
   figures.push_back({"18 start-up lookups", lines, SizedName("start_up_lookups", size), dat, Measure::kTime, "",
                      large ? Target{Kind::kTimeBelow, 1e-3, "< 1 ms"} : Target{}});
   figures.push_back({"  same, start-up tables not grown", lines, SizedName("start_up_lookups_fixed_tables", size), "",
@@ -28,9 +30,9 @@ void AddParameterFigures(std::vector<Figure>& figures, int64_t size) {
   figures.push_back({"regenerate working copy (written)", lines, SizedName("regenerate_working_copy", size), ini,
                      Measure::kRate, "bytes_per_second",
                      large ? Target{Kind::kRateAtLeast, 300e6, ">= 300 MB/s"} : Target{}});
-  figures.push_back({"peak memory while loading", lines, SizedName("loaded_store_memory", size), "",
+  figures.push_back({"peak memory while loading", lines, SizedName("load_fresh_process", size), "",
                      Measure::kCounter, "peak_MiB", large ? Target{Kind::kCounterBelow, 100, "< 100 MiB"} : Target{}});
-  figures.push_back({"  heap held by the loaded store", lines, SizedName("loaded_store_memory", size), "",
+  figures.push_back({"  heap allocated, reserve included", lines, SizedName("load_fresh_process", size), "",
                      Measure::kCounter, "held_MiB", Target{}});
 }
 

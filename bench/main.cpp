@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     RegisterParameterBenchmarks(size);
     RegisterLookupBenchmarks(size);
     RegisterUiBenchmarks(size);
-    RegisterMemoryBenchmarks(size);
+    RegisterFreshProcessBenchmarks(size);
   }
   RegisterScramblingBenchmarks();
   RegisterSampleReferenceBenchmark();
