@@ -17,7 +17,7 @@ std::string ReadFileBytes(const std::filesystem::path& path);
 // time; errors as ReadFileBytes's.
 size_t CountCarriageReturns(const std::filesystem::path& path);
 
-// The lines of a file as LineReader gives them, read a block at a time: a large file
+// The lines of a file as LineReader gives them, read 64 KiB at a time: a large file
 // is never held whole. Opening raises ReadFileBytes's errors, a failed read 75.
 class FileLineReader {
  public:
