@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
@@ -25,8 +26,7 @@ size_t BlockSize() { return tlsProbeBlockSize != 0 ? tlsProbeBlockSize : kBlockS
 // The temporary files of target are named "." + its name + ".tmp.<process>.<n>".
 std::string TemporaryPrefix(const std::filesystem::path& target) {
   std::string prefix(".");
-  prefix += target.filename().string();
-  prefix += ".tmp.";
+  prefix.append(target.filename().string()).append(".tmp.");
   return prefix;
 }
 
@@ -54,61 +54,6 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
   }
 }
 
-// Owns a descriptor and, until committed, the temporary file's name.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
-      path_ = target.parent_path() / TemporaryPrefix(target);
-      path_ += std::to_string(::getpid()) + "." + std::to_string(counter++);
-      descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (descriptor_ < 0 && errno != EEXIST) ThrowErrno();
-    }
-    if (descriptor_ < 0) ThrowErrno();
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-  ~TemporaryFile() {
-    if (descriptor_ >= 0) ::close(descriptor_);
-    if (!committed_) ::unlink(path_.c_str());
-  }
-
-  void Write(std::string_view bytes) {
-    size_t written = 0;
-    while (written < bytes.size()) {
-      size_t block = std::min(BlockSize(), bytes.size() - written);
-      ssize_t count = ::write(descriptor_, bytes.data() + written, block);
-      if (count < 0 && errno == EINTR) continue;
-      if (count < 0) ThrowErrno();
-      written += static_cast<size_t>(count);
-      Probe(written);
-    }
-    Probe(written);
-  }
-
-  void SyncAndClose() {
-    if (::fsync(descriptor_) != 0) ThrowErrno();
-    int descriptor = descriptor_;
-    descriptor_ = -1;
-    if (::close(descriptor) != 0) ThrowErrno();
-  }
-
-  void RenameOver(const std::filesystem::path& target) {
-    if (::rename(path_.c_str(), target.c_str()) != 0) ThrowErrno();
-    committed_ = true;
-  }
-
- private:
-  void Probe(size_t written) const {
-    if (tlsProbe) tlsProbe(path_, written);
-  }
-
-  std::filesystem::path path_;
-  int descriptor_ = -1;
-  bool committed_ = false;
-};
-
 // Makes the rename itself durable; a folder that cannot be synced loses nothing
 // that is not lost anyway.
 void SyncFolder(const std::filesystem::path& folder) {
@@ -120,13 +65,56 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+AtomicFile::AtomicFile(const std::filesystem::path& target) : target_(target) {
   RemoveAbandonedTemporaries(target);
-  TemporaryFile temporary(target);
-  temporary.Write(bytes);
-  temporary.SyncAndClose();
-  temporary.RenameOver(target);
-  SyncFolder(target.parent_path());
+  static std::atomic<unsigned> counter{0};
+  for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
+    std::string name = TemporaryPrefix(target);
+    name.append(std::to_string(::getpid())).append(".").append(std::to_string(counter++));
+    path_ = target.parent_path() / name;
+    descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (descriptor_ < 0 && errno != EEXIST) ThrowErrno();
+  }
+  if (descriptor_ < 0) ThrowErrno();
+}
+
+AtomicFile::~AtomicFile() {
+  if (descriptor_ >= 0) ::close(descriptor_);
+  if (!committed_) ::unlink(path_.c_str());
+}
+
+void AtomicFile::Write(std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    size_t block = std::min(BlockSize(), bytes.size() - done);
+    ssize_t count = ::write(descriptor_, bytes.data() + done, block);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) ThrowErrno();
+    done += static_cast<size_t>(count);
+    written_ += static_cast<size_t>(count);
+    Probe();
+  }
+}
+
+void AtomicFile::Commit() {
+  Probe();
+  if (::fsync(descriptor_) != 0) ThrowErrno();
+  int descriptor = descriptor_;
+  descriptor_ = -1;
+  if (::close(descriptor) != 0) ThrowErrno();
+  if (::rename(path_.c_str(), target_.c_str()) != 0) ThrowErrno();
+  committed_ = true;
+  SyncFolder(target_.parent_path());
+}
+
+void AtomicFile::Probe() const {
+  if (tlsProbe) tlsProbe(path_, written_);
+}
+
+void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+  AtomicFile file(target);
+  file.Write(bytes);
+  file.Commit();
 }
 
 void SetAtomicWriteProbe(std::function<void(const std::filesystem::path&, size_t)> probe, size_t block_size) {

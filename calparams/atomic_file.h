@@ -10,6 +10,29 @@
 
 namespace vx4820cal::calparams {
 
+// The new file while it is written. Raises the file system's error; one that is
+// destroyed before Commit takes its temporary file with it.
+class AtomicFile {
+ public:
+  explicit AtomicFile(const std::filesystem::path& target);
+  ~AtomicFile();
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+
+  void Write(std::string_view bytes);
+  // Syncs the new file, renames it over the target and syncs the folder.
+  void Commit();
+
+ private:
+  void Probe() const;
+
+  std::filesystem::path target_;
+  std::filesystem::path path_;
+  int descriptor_ = -1;
+  size_t written_ = 0;
+  bool committed_ = false;
+};
+
 // Raises the file system's error when the file cannot be replaced.
 void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 

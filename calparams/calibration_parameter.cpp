@@ -10,6 +10,16 @@ namespace vx4820cal {
 using calparams::ParameterConditions;
 using calparams::ParameterError;
 
+const std::string& calparams::DecimalSeparatorOnce::Get() {
+  if (!symbol_) symbol_ = DecimalSymbol();
+  return *symbol_;
+}
+
+const std::string& clsCalibrationParameter::NoText() {
+  static const std::string kEmpty;
+  return kEmpty;
+}
+
 bool clsCalibrationParameter::IsMatch(std::string strBand, std::string strModel, int16_t intHardwareVersion,
                                       std::string strTable, std::string strRadioOption) const {
   // The checks and the error path are those of every lookup's prepared radio.
@@ -56,29 +66,34 @@ void clsCalibrationParameter::SetParameterInformation(std::string strTable, std:
                                                       int16_t intHWVersionStart, int16_t intHWVersionStop,
                                                       std::string strRadioOption, std::string& strValue) {
   TrapAndReport("SetParameterInformation", [&] {
+    calparams::DecimalSeparatorOnce separator;
     Fill(calparams::MakeConditions(strTable, strBand, strModel, intHWVersionStart, intHWVersionStop, strRadioOption),
-         strParameterName, strValue);
+         strParameterName, strValue, separator);
+    strValue = value_;
   });
 }
 
 void clsCalibrationParameter::SetParameterInformation(std::shared_ptr<const ParameterConditions> conditions,
-                                                      std::string strParameterName, std::string& strValue) {
-  TrapAndReport("SetParameterInformation", [&] { Fill(std::move(conditions), strParameterName, strValue); });
+                                                      std::string_view strParameterName, std::string_view strValue,
+                                                      calparams::DecimalSeparatorOnce& separator) {
+  TrapAndReport("SetParameterInformation",
+                [&] { Fill(std::move(conditions), strParameterName, strValue, separator); });
 }
 
-void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> conditions, std::string& name,
-                                   std::string& value) {
+void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> conditions, std::string_view name,
+                                   std::string_view value, calparams::DecimalSeparatorOnce& separator) {
   if (!Accepts(conditions.get(), name, value)) {
     throw ParameterError(calparams::kInvalidParameterData, "SetParameterInformation");
   }
-  if (IsDouble(value)) {
-    // Stored as the user writes decimals. Without a known separator the value stays
-    // as it is: dropping the point would turn 12.8 into 128.
-    std::string symbol = DecimalSymbol();
-    if (!symbol.empty() && symbol != ".") value = ReplaceAll(value, ".", symbol);
+  // Stored as the user writes decimals. Without a known separator the value stays
+  // as it is: dropping the point would turn 12.8 into 128.
+  const std::string* symbol = IsDouble(value) ? &separator.Get() : nullptr;
+  if (symbol && !symbol->empty() && *symbol != ".") {
+    value_ = ReplaceAll(value, ".", *symbol);
+  } else {
+    value_.assign(value);
   }
-  parameter_name_ = std::move(name);
-  value_ = value;
+  name_ = conditions->names->Intern(name);
   conditions_ = std::move(conditions);
 }
 
@@ -103,8 +118,8 @@ int32_t clsCalibrationParameter::GetWeighting() const {
 std::string clsCalibrationParameter::GetParameterName() const {
   std::string result;
   TrapAndReport("GetParameterName", [&] {
-    if (parameter_name_.empty()) throw ParameterError(calparams::kValueNotSet, "GetParameterName");
-    result = parameter_name_;
+    if (ParameterName().empty()) throw ParameterError(calparams::kValueNotSet, "GetParameterName");
+    result = ParameterName();
   });
   return result;
 }

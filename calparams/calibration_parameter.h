@@ -4,17 +4,31 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "calparams/match_query.h"
 #include "calparams/parameter_conditions.h"
 
 namespace vx4820cal {
 
+namespace calparams {
+// The user's decimal separator, asked for on first use only: a loader fills many
+// records with decimal values in one go.
+class DecimalSeparatorOnce {
+ public:
+  const std::string& Get();
+
+ private:
+  std::optional<std::string> symbol_;
+};
+}  // namespace calparams
+
 class clsCalibrationParameter {
  public:
   // source_line: the line of the plain source the record was read from (0: none).
-  explicit clsCalibrationParameter(size_t source_line = 0) : source_line_(source_line) {}
+  explicit clsCalibrationParameter(size_t source_line = 0) : source_line_(static_cast<uint32_t>(source_line)) {}
 
   // The record's operations. Each runs under the common error path with its own
   // name; when the error is reported instead of raised, it answers its default.
@@ -35,19 +49,20 @@ class clsCalibrationParameter {
   // The loader's forms: conditions shared by the lines of one section state, and a
   // radio prepared once per lookup. Same checks, errors and answers as above.
   void SetParameterInformation(std::shared_ptr<const calparams::ParameterConditions> conditions,
-                               std::string strParameterName, std::string& strValue);
+                               std::string_view strParameterName, std::string_view strValue,
+                               calparams::DecimalSeparatorOnce& separator);
   bool IsMatch(const calparams::MatchQuery& query) const;
 
   // The record's check of its data: complete conditions, a name and a value.
-  static bool Accepts(const calparams::ParameterConditions* conditions, const std::string& name,
-                      const std::string& value) {
+  static bool Accepts(const calparams::ParameterConditions* conditions, std::string_view name,
+                      std::string_view value) {
     return conditions && conditions->complete && !name.empty() && !value.empty();
   }
 
   // Plain reads for inspection (the tool, tests); no error path. An unfilled record
   // reads as created: empty texts, versions and weighting -1, no conditions.
   bool IsFilled() const { return conditions_ != nullptr; }
-  const std::string& ParameterName() const { return parameter_name_; }
+  const std::string& ParameterName() const { return name_ ? *name_ : NoText(); }
   const std::string& Value() const { return value_; }
   int32_t Weighting() const { return conditions_ ? conditions_->Weighting() : -1; }
   const calparams::ParameterConditions* Conditions() const { return conditions_.get(); }
@@ -57,13 +72,17 @@ class clsCalibrationParameter {
   calparams::MatchStage Explain(const calparams::MatchQuery& query) const;
 
  private:
-  void Fill(std::shared_ptr<const calparams::ParameterConditions> conditions, std::string& name, std::string& value);
+  void Fill(std::shared_ptr<const calparams::ParameterConditions> conditions, std::string_view name,
+            std::string_view value, calparams::DecimalSeparatorOnce& separator);
   bool IsDefault(bool calparams::ParameterConditions::*flag, const char* procedure, const char* failure) const;
+  static const std::string& NoText();
 
-  std::string parameter_name_;
-  std::shared_ptr<const calparams::ParameterConditions> conditions_;
+  // Kept small: a store holds a record per parameter line. The name lives in the
+  // conditions' name pool.
   std::string value_;
-  size_t source_line_;
+  std::shared_ptr<const calparams::ParameterConditions> conditions_;
+  const std::string* name_ = nullptr;
+  uint32_t source_line_;
 };
 
 }  // namespace vx4820cal

@@ -4,7 +4,6 @@
 #include "calparams/parameters_file.h"
 #include "calparams/parameters_loader.h"
 #include "tier/error_convention.h"
-#include "tier/text_file.h"
 
 namespace vx4820cal {
 
@@ -14,8 +13,7 @@ bool clsCalibrationParameters::LoadFile(std::string strFilename) {
   bool result = false;
   TrapAndReport("LoadFile", [&] {
     // An empty path (regeneration failed) fails to open like a missing file.
-    std::string bytes = ReadFileBytes(calparams::ResolveParametersFile(strFilename));
-    calparams::ReadParameterLines(bytes, *this);
+    calparams::ReadParametersFile(calparams::ResolveParametersFile(strFilename), *this);
     result = true;
   });
   return result;

@@ -22,8 +22,23 @@ struct ParsedLine {
   bool has_equals = false;            // kHeaderKey: the value came after a "="
 };
 
+// A line classified without copying: name and value view into the line.
+struct ParsedLineView {
+  LineKind kind = LineKind::kBlank;
+  HeaderKey key = HeaderKey::kBands;
+  std::string_view name;   // kParameter: the name, trimmed
+  std::string_view value;  // kHeaderKey and kParameter: the value, trimmed
+  bool has_equals = false;
+};
+
 // The line up to its first ";".
 std::string_view CutComment(std::string_view line);
+
+// As ParseLine; a section header's table name is TableNameOf(line).
+ParsedLineView ParseLineView(std::string_view line);
+
+// A section header line with every "[" and "]" dropped, trimmed.
+std::string TableNameOf(std::string_view header_line);
 
 // Classifies a line whose comment is already cut: a "[" first makes a section header
 // (every "[" and "]" dropped, trimmed); a key word anywhere (any case) a header key

@@ -7,7 +7,8 @@ namespace vx4820cal::calparams {
 
 std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table, std::string_view bands,
                                                           std::string_view models, int16_t hw_version_start,
-                                                          int16_t hw_version_stop, std::string_view radio_options) {
+                                                          int16_t hw_version_stop, std::string_view radio_options,
+                                                          std::shared_ptr<NamePool> names) {
   auto conditions = std::make_shared<ParameterConditions>();
   conditions->complete = !table.empty() && !bands.empty() && !models.empty() && IsVersionInRange(hw_version_start) &&
                          IsVersionInRange(hw_version_stop);
@@ -24,6 +25,7 @@ std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table
   conditions->band_default = IsDefaultList(conditions->band_list_upper);
   conditions->model_default = IsDefaultList(conditions->model_list_upper);
   conditions->radio_option_default = IsDefaultList(conditions->radio_option_list_upper);
+  conditions->names = names ? std::move(names) : std::make_shared<NamePool>();
   return conditions;
 }
 

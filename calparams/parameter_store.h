@@ -17,6 +17,11 @@ namespace vx4820cal {
 
 class clsCalibrationParameters : public IcalParameters {
  public:
+  clsCalibrationParameters() = default;
+  // The index points into the store itself.
+  clsCalibrationParameters(const clsCalibrationParameters&) = delete;
+  clsCalibrationParameters& operator=(const clsCalibrationParameters&) = delete;
+
   // Answers are keyed collections of value texts by parameter name (a
   // calparams::ParameterTable); none when the lookup failed and the error was reported.
   std::shared_ptr<Collection> GetTableForConnectedRadio(std::shared_ptr<Itier>& objTier, std::string strTable) override;
@@ -29,7 +34,7 @@ class clsCalibrationParameters : public IcalParameters {
   // Appends a record as the loader does; records are never removed.
   void Append(clsCalibrationParameter record);
   // Makes room for more records at once (a file's line count bounds its records).
-  void Reserve(size_t more) { records_.reserve(records_.size() + more); }
+  void Reserve(size_t more);
   const std::vector<clsCalibrationParameter>& Records() const { return records_; }
   // Positions in Records() of the filled records of one table (the name compared
   // upper-cased and trimmed), in store order.
@@ -38,11 +43,27 @@ class clsCalibrationParameters : public IcalParameters {
   const std::vector<uint32_t>& UnfilledPositions() const { return unfilled_; }
 
  private:
+  // Records that follow each other in a table's positions and share one conditions
+  // object (the lines of one section state): a lookup checks the conditions once.
+  struct Run {
+    const calparams::ParameterConditions* conditions;
+    uint32_t first;  // index into the table's positions
+    uint32_t count;
+  };
+  struct TableIndex {
+    std::vector<uint32_t> positions;
+    std::vector<Run> runs;
+  };
+
   std::shared_ptr<Collection> BuildTable(const calparams::MatchQuery& query) const;
+  const TableIndex* IndexOfTable(std::string_view table_key) const;
 
   std::vector<clsCalibrationParameter> records_;
-  std::unordered_map<std::string, std::vector<uint32_t>> table_index_;
+  std::unordered_map<std::string, TableIndex> table_index_;
   std::vector<uint32_t> unfilled_;
+  // The table the last record went to: the lines of a section share their conditions.
+  const calparams::ParameterConditions* last_conditions_ = nullptr;
+  TableIndex* last_table_ = nullptr;
 };
 
 }  // namespace vx4820cal

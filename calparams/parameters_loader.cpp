@@ -1,6 +1,5 @@
 #include "calparams/parameters_loader.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "calparams/line_format.h"
@@ -9,74 +8,89 @@
 #include "calparams/section_state.h"
 #include "tier/codepage.h"
 #include "tier/common_globals.h"
+#include "tier/scrambled_text.h"
 #include "tier/text_file.h"
 
 namespace vx4820cal::calparams {
 namespace {
 
+// Reads the lines of a file into a store. A line is decoded into one buffer kept for
+// the whole file and classified without copying; only what a record keeps is copied.
 class ParameterLineReader {
  public:
-  ParameterLineReader(std::string_view bytes, clsCalibrationParameters& store) : lines_(bytes), store_(store) {}
+  ParameterLineReader(FileLineReader& lines, clsCalibrationParameters& store) : lines_(lines), store_(store) {}
 
   void ReadAll() {
-    while (!lines_.AtEnd()) Take(ParseLine(CutComment(NextText())));
+    while (!lines_.AtEnd()) {
+      std::string_view line = CutComment(NextText());
+      Take(line, ParseLineView(line));
+    }
   }
 
  private:
   // The next line as text. A marker line switches the rest of the file to the
   // scrambled form and is replaced by the line after it, which must exist.
-  std::string NextText() {
+  std::string_view NextText() {
     std::string_view raw = lines_.Next();
     if (raw == kScrambledMarker) {
       scrambled_ = true;
       ++marker_lines_;
       raw = lines_.Next();
     }
-    return scrambled_ ? DecryptString(raw) : Cp1252ToUtf8(raw);
+    if (scrambled_) {
+      DecryptInto(raw, text_);
+    } else {
+      text_ = Cp1252ToUtf8(raw);
+    }
+    return text_;
   }
 
-  void Take(ParsedLine line) {
+  void Take(std::string_view text, const ParsedLineView& line) {
     switch (line.kind) {
       case LineKind::kSectionHeader:
-        state_.EnterSection(std::move(line.name));
+        state_.EnterSection(TableNameOf(text));
         conditions_.reset();
         break;
       case LineKind::kHeaderKey:
-        state_.Apply(line.key, line.value);
+        state_.Apply(line.key, std::string(line.value));
         conditions_.reset();
         break;
       case LineKind::kBlank: break;
-      case LineKind::kParameter: AddRecord(std::move(line.name), line.value); break;
+      case LineKind::kParameter: AddRecord(line.name, line.value); break;
       case LineKind::kInvalid: throw ParameterError(kInvalidFileFormat);
     }
   }
 
-  void AddRecord(std::string name, std::string& value) {
+  void AddRecord(std::string_view name, std::string_view value) {
     if (!conditions_) {
       conditions_ = MakeConditions(state_.table, state_.bands, state_.models, state_.hw_version_start,
-                                   state_.hw_version_stop, state_.radio_options);
+                                   state_.hw_version_stop, state_.radio_options, names_);
     }
     // Line numbers as in the plain source: marker lines are not counted.
     clsCalibrationParameter record(lines_.LineNumber() - marker_lines_);
-    record.SetParameterInformation(conditions_, std::move(name), value);
+    record.SetParameterInformation(conditions_, name, value, separator_);
     store_.Append(std::move(record));
   }
 
-  LineReader lines_;
+  FileLineReader& lines_;
   clsCalibrationParameters& store_;
   SectionState state_;
   std::shared_ptr<const ParameterConditions> conditions_;  // of state_, built on first use
+  std::shared_ptr<NamePool> names_ = std::make_shared<NamePool>();
+  DecimalSeparatorOnce separator_;
+  std::string text_;
   bool scrambled_ = false;
   size_t marker_lines_ = 0;
 };
 
 }  // namespace
 
-void ReadParameterLines(std::string_view bytes, clsCalibrationParameters& store) {
+void ReadParametersFile(const std::filesystem::path& path, clsCalibrationParameters& store) {
+  FileLineReader lines(path);
   // Every line ends at a CR but the last: room for as many records as lines, so a
-  // large file is not moved again and again while it grows.
-  store.Reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')) + 1);
-  ParameterLineReader(bytes, store).ReadAll();
+  // large store is not moved again and again while it grows.
+  store.Reserve(CountCarriageReturns(path) + 1);
+  ParameterLineReader(lines, store).ReadAll();
 }
 
 }  // namespace vx4820cal::calparams

@@ -3,7 +3,8 @@
 // asked for: a filled record of another table never matches and never fails its
 // check, so only the records that do fail (all of them for bad arguments, the
 // unfilled ones otherwise) are visited besides, in store order and before any other
-// error can arise.
+// error can arise. A filled record's check of a valid radio cannot fail and depends
+// on its conditions alone, so the records that share conditions are checked once.
 #include <array>
 
 #include "calparams/best_selection.h"
@@ -37,8 +38,11 @@ std::shared_ptr<Collection> clsCalibrationParameters::BuildTable(const calparams
   }
   for (uint32_t position : unfilled_) records_[position].IsMatch(query);
   calparams::Matches matches;
-  for (uint32_t position : PositionsOfTable(query.table_key)) {
-    if (records_[position].IsMatch(query)) matches.push_back(&records_[position]);
+  if (const TableIndex* table = IndexOfTable(query.table_key)) {
+    for (const Run& run : table->runs) {
+      if (calparams::Evaluate(*run.conditions, query) != calparams::MatchStage::kMatched) continue;
+      for (uint32_t i = run.first; i < run.first + run.count; ++i) matches.push_back(&records_[table->positions[i]]);
+    }
   }
   calparams::AddBestRecords(matches, *answer);
   return answer;

@@ -1,12 +1,36 @@
 #include "calparams/working_copy.h"
 
 #include "calparams/atomic_file.h"
-#include "tier/codepage.h"
 #include "tier/common_globals.h"
+#include "tier/scrambled_text.h"
 #include "tier/text.h"
 #include "tier/text_file.h"
 
 namespace vx4820cal::calparams {
+namespace {
+
+constexpr size_t kBlockSize = size_t{1} << 20;
+
+// Hands the working copy of the source's lines to sink in blocks of about a
+// megabyte. Lines are scrambled straight from the source's bytes: the same text as
+// EncryptString of the decoded line, and scrambled text is plain ASCII.
+template <class Lines, class Sink>
+void ScrambleSource(Lines& lines, Sink sink) {
+  std::string block;
+  block.reserve(kBlockSize + 4096);
+  block.append(kScrambledMarker).append("\r\n");
+  while (!lines.AtEnd()) {
+    AppendEncryptedBytes(WorkingCopyLine(lines.Next()), block);
+    block.append("\r\n");
+    if (block.size() >= kBlockSize) {
+      sink(block);
+      block.clear();
+    }
+  }
+  sink(block);
+}
+
+}  // namespace
 
 std::string_view WorkingCopyLine(std::string_view source_line) {
   size_t semicolon = source_line.find(';');
@@ -17,16 +41,16 @@ std::string WorkingCopyBytes(std::string_view source_bytes) {
   std::string bytes;
   // Scrambling doubles every character; the line ends add a little more.
   bytes.reserve(source_bytes.size() * 2 + 64);
-  bytes.append(kScrambledMarker).append("\r\n");
   LineReader lines(source_bytes);
-  while (!lines.AtEnd()) {
-    bytes.append(Utf8ToCp1252(EncryptString(Cp1252ToUtf8(WorkingCopyLine(lines.Next()))))).append("\r\n");
-  }
+  ScrambleSource(lines, [&](const std::string& block) { bytes.append(block); });
   return bytes;
 }
 
 void RegenerateWorkingCopy(const std::filesystem::path& source, const std::filesystem::path& working_copy) {
-  ReplaceFileAtomically(working_copy, WorkingCopyBytes(ReadFileBytes(source)));
+  FileLineReader lines(source);
+  AtomicFile file(working_copy);
+  ScrambleSource(lines, [&](const std::string& block) { file.Write(block); });
+  file.Commit();
 }
 
 }  // namespace vx4820cal::calparams

@@ -52,6 +52,22 @@ bool IsHugeMagnitude(std::string_view c_text) {
   return whole.find_first_of("123456789") != std::string_view::npos;
 }
 
+// A plain whole number ([sign] digits, spaces around) read without the double round
+// trip: true with its value, overflow when out of the type's range; false for any
+// other text, which the full conversion then reads (or refuses).
+template <class Whole>
+bool ReadWholeNumber(std::string_view text, Whole& value) {
+  std::string_view body = TrimView(text);
+  // from_chars reads a minus sign itself; a plus sign is skipped, and only a digit
+  // may follow it.
+  std::string_view number = !body.empty() && body[0] == '+' ? body.substr(1) : body;
+  if (number.empty() || !(IsDigit(number[0]) || (number[0] == '-' && number.size() == body.size()))) return false;
+  auto [end, failure] = std::from_chars(number.data(), number.data() + number.size(), value);
+  if (end != number.data() + number.size()) return false;
+  if (failure == std::errc::result_out_of_range) throw RuntimeError(err::kOverflow);
+  return failure == std::errc();
+}
+
 }  // namespace
 
 double TextToDouble(std::string_view text) {
@@ -82,23 +98,13 @@ int16_t NarrowToInteger(int32_t value) {
 }
 
 int32_t TextToLong(std::string_view text) {
-  // Whole numbers skip the double round trip; anything else rounds half to even.
-  std::string_view body = TrimView(text);
-  int32_t value = 0;
-  const char* first = body.data();
-  const char* last = body.data() + body.size();
-  if (!body.empty() && body[0] == '+') ++first;
-  if (first != last && (IsDigit(*first) || *first == '-')) {
-    auto [end, failure] = std::from_chars(first, last, value);
-    if (end == last) {
-      if (failure == std::errc()) return value;
-      if (failure == std::errc::result_out_of_range) throw RuntimeError(err::kOverflow);
-    }
-  }
+  // Anything but a plain whole number rounds half to even.
+  if (int32_t value = 0; ReadWholeNumber(text, value)) return value;
   return RoundToLong(TextToDouble(text));
 }
 
 int16_t TextToInteger(std::string_view text) {
+  if (int16_t value = 0; ReadWholeNumber(text, value)) return value;
   double value = TextToDouble(text);
   double rounded = std::nearbyint(value);
   if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw RuntimeError(err::kOverflow);

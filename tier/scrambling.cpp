@@ -1,14 +1,26 @@
-// The keyless scrambled form of "PCA Set" data files.
+// The keyless scrambled form of "PCA Set" data files. Data files run to millions of
+// characters, so each character costs a table lookup or two and no allocation.
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "tier/codepage.h"
 #include "tier/common_globals.h"
 #include "tier/error_convention.h"
+#include "tier/scrambled_text.h"
 
 namespace vx4820cal {
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
+// The two uppercase hex digits of every byte.
+constexpr std::array<std::array<char, 2>, 256> MakeHexPairs() {
+  constexpr char kDigits[] = "0123456789ABCDEF";
+  std::array<std::array<char, 2>, 256> pairs{};
+  for (int b = 0; b < 256; ++b) pairs[b] = {kDigits[b >> 4], kDigits[b & 0xF]};
+  return pairs;
+}
+constexpr std::array<std::array<char, 2>, 256> kHexPairs = MakeHexPairs();
 
 // Value of one hex digit, or -1.
 constexpr std::array<int8_t, 256> MakeHexValues() {
@@ -23,68 +35,207 @@ constexpr std::array<int8_t, 256> kHexValues = MakeHexValues();
 
 int HexValue(char c) { return kHexValues[static_cast<unsigned char>(c)]; }
 
-std::string Encrypt(std::string_view plain) {
-  // Hex digits go to out[1..], then the last digit moves to out[0]: the rotation
-  // without a second copy.
-  std::string out(plain.size() * 2 + 1, '\0');
-  size_t length = 1;
-  unsigned position = 1;
-  for (size_t i = 0; i < plain.size(); ++position) {
-    unsigned char byte = static_cast<unsigned char>(plain[i]);
-    unsigned code;
-    if (byte < 0x80) {
-      code = byte;
-      ++i;
-    } else {
-      code = static_cast<unsigned>(Cp1252CodeAt(plain, i));
-    }
-    unsigned scrambled = (code + position) & 0xFF;
-    out[length++] = kHexDigits[scrambled >> 4];
-    out[length++] = kHexDigits[scrambled & 0xF];
-  }
-  if (length == 1) return {};
-  out[0] = out[length - 1];
-  out.resize(length - 1);
-  return out;
+// Value of a pair of hex digits; error 13 when either is not one.
+unsigned PairValue(char high, char low) {
+  int h = HexValue(high);
+  int l = HexValue(low);
+  if ((h | l) < 0) throw RuntimeError(err::kTypeMismatch);
+  return static_cast<unsigned>(h * 16 + l);
 }
 
-std::string Decrypt(std::string_view text) {
-  if (text.empty()) return {};
-  // The rotated text is text[1..] followed by text[0]; read it through At().
-  const size_t n = text.size();
-  auto at = [&](size_t k) { return k + 1 < n ? text[k + 1] : text[0]; };
-  std::string out;
-  out.reserve(n / 2 + 1);
-  unsigned position = 1;
-  for (size_t k = 0; k < n; k += 2, ++position) {
-    int high = HexValue(at(k));
-    int value;
-    if (k + 1 < n) {
-      int low = HexValue(at(k + 1));
-      if (high < 0 || low < 0) throw RuntimeError(err::kTypeMismatch);
-      value = high * 16 + low;
-    } else {
-      if (high < 0) throw RuntimeError(err::kTypeMismatch);
-      value = high;
+// Eight characters at a time, on machines that keep the first byte of a word lowest:
+// each byte of a 64-bit word is one character, and byte sums wrap within the byte.
+constexpr bool kWordAtATime = std::endian::native == std::endian::little;
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+constexpr uint64_t kPositionSteps = 0x0706050403020100ULL;
+
+uint64_t LoadWord(const char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, 8);
+  return word;
+}
+
+uint64_t AddBytes(uint64_t a, uint64_t b) { return ((a & ~kHighBits) + (b & ~kHighBits)) ^ ((a ^ b) & kHighBits); }
+uint64_t SubtractBytes(uint64_t a, uint64_t b) { return ((a | kHighBits) - (b & ~kHighBits)) ^ ((a ^ ~b) & kHighBits); }
+
+// The positions first, first + 1, ... first + 7 as bytes (modulo 256).
+uint64_t Positions(unsigned char first) { return AddBytes(first * kOnes, kPositionSteps); }
+
+// The four low bytes of x spread to the even bytes of a word.
+uint64_t SpreadBytes(uint64_t x) {
+  x &= 0xFFFFFFFFULL;
+  x = (x | (x << 16)) & 0x0000FFFF0000FFFFULL;
+  return (x | (x << 8)) & 0x00FF00FF00FF00FFULL;
+}
+
+// Bytes 0..15 to the hex digits 0-9, A-F.
+uint64_t HexDigits(uint64_t nibbles) {
+  uint64_t letters = ((nibbles + 6 * kOnes) >> 4) & kOnes;
+  return nibbles + 0x30 * kOnes + letters * 7;
+}
+
+// Eight scrambled codes to their sixteen hex digits, high digit first.
+void WriteHexWords(uint64_t scrambled, char* out) {
+  uint64_t high = (scrambled >> 4) & (0x0F * kOnes);
+  uint64_t low = scrambled & (0x0F * kOnes);
+  uint64_t first = HexDigits(SpreadBytes(high) | (SpreadBytes(low) << 8));
+  uint64_t second = HexDigits(SpreadBytes(high >> 32) | (SpreadBytes(low >> 32) << 8));
+  std::memcpy(out, &first, 8);
+  std::memcpy(out + 8, &second, 8);
+}
+
+// Bytes of ASCII characters with the high bit set where the byte is in [low, high].
+uint64_t InRange(uint64_t x, unsigned char low, unsigned char high) {
+  uint64_t at_least_low = x + (0x80 - low) * kOnes;
+  uint64_t above_high = x + (0x7F - high) * kOnes;
+  return at_least_low & ~above_high & kHighBits;
+}
+
+// Eight hex digits to their four values; false when a byte is no hex digit.
+bool ReadHexWord(uint64_t digits, uint32_t& values) {
+  if (digits & kHighBits) return false;
+  uint64_t letters = InRange(digits | 0x20 * kOnes, 'a', 'f');
+  if ((InRange(digits, '0', '9') | letters) != kHighBits) return false;
+  uint64_t nibbles = (digits & 0x0F * kOnes) + (letters >> 7) * 9;
+  uint64_t pairs = ((nibbles & 0x00FF00FF00FF00FFULL) << 4) | ((nibbles >> 8) & 0x00FF00FF00FF00FFULL);
+  pairs = (pairs | (pairs >> 8)) & 0x0000FFFF0000FFFFULL;
+  values = static_cast<uint32_t>(pairs | (pairs >> 16));
+  return true;
+}
+
+// Writes the hex digits of the scrambled codes of text: each character's
+// Windows-1252 code plus its 1-based position, modulo 256. kUtf8: text is UTF-8 and
+// a character beyond ASCII is decoded to its code; otherwise every byte is a code.
+template <bool kUtf8>
+char* ScrambleCodes(std::string_view text, char* digits) {
+  unsigned char position = 1;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (kWordAtATime && i + 8 <= text.size()) {
+      uint64_t word = LoadWord(text.data() + i);
+      if (!kUtf8 || (word & kHighBits) == 0) {
+        WriteHexWords(AddBytes(word, Positions(position)), digits);
+        digits += 16;
+        i += 8;
+        position = static_cast<unsigned char>(position + 8);
+        continue;
+      }
     }
-    unsigned char code = static_cast<unsigned char>((value - static_cast<int>(position & 0xFF) + 256) & 0xFF);
-    if (code < 0x80) {
-      out.push_back(static_cast<char>(code));
+    auto byte = static_cast<unsigned char>(text[i]);
+    unsigned code = byte;
+    if (kUtf8 && byte >= 0x80) {
+      code = static_cast<unsigned>(Cp1252CodeAt(text, i));
     } else {
-      out += Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(&code), 1));
+      ++i;
     }
+    std::memcpy(digits, kHexPairs[static_cast<unsigned char>(code + position++)].data(), 2);
+    digits += 2;
   }
-  return out;
+  return digits;
+}
+
+// Appends the scrambled form of text: the hex digits with the last one moved to the
+// front. The digits go to out after one spare place, and the last one then moves
+// into that place: the rotation without a second copy.
+template <bool kUtf8>
+void AppendScrambled(std::string_view text, std::string& out) {
+  const size_t base = out.size();
+  out.resize(base + 2 * text.size() + 1);
+  const char* end = ScrambleCodes<kUtf8>(text, out.data() + base + 1);
+  const size_t length = static_cast<size_t>(end - (out.data() + base + 1));
+  if (length == 0) {
+    out.resize(base);
+    return;
+  }
+  out[base] = out[base + length];
+  out.resize(base + length);
+}
+
+// Appends the plain text of a scrambled text: Windows-1252 codes, decoded to UTF-8.
+void AppendDecrypted(std::string_view text, std::string& out) {
+  const size_t n = text.size();
+  if (n == 0) return;
+  // The rotated text is text[1..] followed by text[0]; its pairs are the codes. All
+  // pairs but the last lie within text[1..]; an odd length leaves one digit at the end.
+  const size_t pairs = n / 2;
+  const size_t inner_pairs = n % 2 ? pairs : pairs - 1;
+  const size_t base = out.size();
+  out.resize(base + pairs + 1);  // room for every code as one byte; more when needed
+  char* write = out.data() + base;
+  unsigned char position = 1;
+  auto put = [&](unsigned value) {
+    unsigned char code = static_cast<unsigned char>(value - position++);
+    if (code < 0x80) {
+      *write++ = static_cast<char>(code);
+      return;
+    }
+    // A character beyond ASCII takes two or three bytes in UTF-8.
+    size_t written = static_cast<size_t>(write - out.data());
+    std::string encoded = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(&code), 1));
+    out.resize(out.size() + encoded.size());
+    std::memcpy(out.data() + written, encoded.data(), encoded.size());
+    write = out.data() + written + encoded.size();
+  };
+  // Eight pairs at a time while they are hex digits that give ASCII characters; the
+  // rest, and any pair that fails, one at a time (which raises the error in order).
+  const char* in = text.data() + 1;
+  for (size_t k = 0; k < inner_pairs;) {
+    uint32_t first = 0;
+    uint32_t second = 0;
+    if (kWordAtATime && k + 8 <= inner_pairs && ReadHexWord(LoadWord(in), first) &&
+        ReadHexWord(LoadWord(in + 8), second)) {
+      uint64_t codes = SubtractBytes(first | (uint64_t{second} << 32), Positions(position));
+      if ((codes & kHighBits) == 0) {
+        std::memcpy(write, &codes, 8);
+        write += 8;
+        in += 16;
+        k += 8;
+        position = static_cast<unsigned char>(position + 8);
+        continue;
+      }
+    }
+    put(PairValue(in[0], in[1]));
+    in += 2;
+    ++k;
+  }
+  if (n % 2 == 0) {
+    put(PairValue(text[n - 1], text[0]));
+  } else {
+    int high = HexValue(text[0]);
+    if (high < 0) throw RuntimeError(err::kTypeMismatch);
+    put(static_cast<unsigned>(high));
+  }
+  out.resize(static_cast<size_t>(write - out.data()));
 }
 
 }  // namespace
 
 std::string EncryptString(std::string_view plain) {
-  return TrapAndRaiseAgain("EncryptString", [&] { return Encrypt(plain); });
+  return TrapAndRaiseAgain("EncryptString", [&] {
+    std::string out;
+    AppendScrambled<true>(plain, out);
+    return out;
+  });
 }
 
 std::string DecryptString(std::string_view text) {
-  return TrapAndRaiseAgain("DecryptString", [&] { return Decrypt(text); });
+  return TrapAndRaiseAgain("DecryptString", [&] {
+    std::string out;
+    AppendDecrypted(text, out);
+    return out;
+  });
+}
+
+void AppendEncryptedBytes(std::string_view cp1252, std::string& out) {
+  TrapAndRaiseAgain("EncryptString", [&] { AppendScrambled<false>(cp1252, out); });
+}
+
+void DecryptInto(std::string_view text, std::string& out) {
+  TrapAndRaiseAgain("DecryptString", [&] {
+    out.clear();
+    AppendDecrypted(text, out);
+  });
 }
 
 }  // namespace vx4820cal

@@ -1,5 +1,6 @@
 #include "tier/text_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,11 +31,20 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+std::FILE* OpenForReading(const std::filesystem::path& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) throw RuntimeError(OpenFailureNumber(errno, path));
+  return file;
+}
+
+// Large enough that reading costs a system call per many lines, small enough that a
+// small file does not pay for touching a large buffer.
+constexpr size_t kBlockSize = size_t{64} << 10;
+
 }  // namespace
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) throw RuntimeError(OpenFailureNumber(errno, path));
+  std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
   std::string bytes;
   // One read of the whole file where its size is known; growing reads otherwise.
   if (std::fseek(file.get(), 0, SEEK_END) == 0) {
@@ -58,6 +68,76 @@ std::string_view LineReader::Next() {
   if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
   ++line_number_;
   return bytes_.substr(start, end - start);
+}
+
+size_t CountCarriageReturns(const std::filesystem::path& path) {
+  std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
+  std::string block(kBlockSize, '\0');
+  size_t count = 0;
+  for (size_t read; (read = std::fread(block.data(), 1, block.size(), file.get())) > 0;) {
+    count += static_cast<size_t>(std::count(block.data(), block.data() + read, '\r'));
+  }
+  if (std::ferror(file.get())) throw RuntimeError(err::kPathFileAccess);
+  return count;
+}
+
+FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenForReading(path)) {
+  buffer_.resize(kBlockSize);
+}
+
+bool FileLineReader::Fill() {
+  if (at_eof_) return false;
+  // Unread bytes move to the front; a line longer than the buffer makes it grow.
+  if (begin_ > 0) {
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
+              buffer_.begin());
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  size_t count = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
+  if (std::ferror(file_.get())) throw RuntimeError(err::kPathFileAccess);
+  end_ += count;
+  if (count == 0) at_eof_ = true;
+  return count > 0;
+}
+
+bool FileLineReader::AtEnd() {
+  while (true) {
+    if (begin_ == end_ && !Fill()) return true;
+    if (!skip_line_feed_) return false;
+    skip_line_feed_ = false;
+    if (buffer_[begin_] == '\n') ++begin_;
+  }
+}
+
+std::string_view FileLineReader::Next() {
+  if (AtEnd()) throw RuntimeError(err::kInputPastEndOfFile);
+  size_t searched = begin_;
+  while (true) {
+    const void* hit = std::memchr(buffer_.data() + searched, '\r', end_ - searched);
+    if (hit) {
+      size_t cr = static_cast<size_t>(static_cast<const char*>(hit) - buffer_.data());
+      std::string_view line(buffer_.data() + begin_, cr - begin_);
+      begin_ = cr + 1;
+      if (begin_ < end_) {
+        if (buffer_[begin_] == '\n') ++begin_;
+      } else {
+        skip_line_feed_ = true;
+      }
+      ++line_number_;
+      return line;
+    }
+    size_t unread = end_ - begin_;
+    if (!Fill()) {
+      // The last line has no end.
+      std::string_view line(buffer_.data() + begin_, end_ - begin_);
+      begin_ = end_;
+      ++line_number_;
+      return line;
+    }
+    searched = begin_ + unread;
+  }
 }
 
 }  // namespace vx4820cal

@@ -1,7 +1,9 @@
 #pragma once
 // The data files' line format: a line ends at CR LF or at a lone CR; a lone LF is part
 // of the line. A file is read whole and cut into lines without copying.
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,37 @@ namespace vx4820cal {
 // The file's bytes; a file that cannot be opened raises the file system's error
 // (53 not found, 76 path not found, 70 permission denied, 75 otherwise).
 std::string ReadFileBytes(const std::filesystem::path& path);
+
+// The number of CR bytes in the file (a bound on its lines), counted a block at a
+// time; errors as ReadFileBytes's.
+size_t CountCarriageReturns(const std::filesystem::path& path);
+
+// The lines of a file as LineReader gives them, read 64 KiB at a time: a large file
+// is never held whole. Opening raises ReadFileBytes's errors, a failed read 75.
+class FileLineReader {
+ public:
+  explicit FileLineReader(const std::filesystem::path& path);
+
+  bool AtEnd();
+  // The next line without its end, valid until the next call; past the end error 62.
+  std::string_view Next();
+  size_t LineNumber() const { return line_number_; }
+
+ private:
+  // Reads more of the file behind the unread bytes; false at the end of the file.
+  bool Fill();
+
+  struct Closer {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, Closer> file_;
+  std::string buffer_;
+  size_t begin_ = 0;  // unread bytes are buffer_[begin_, end_)
+  size_t end_ = 0;
+  bool at_eof_ = false;
+  bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
+  size_t line_number_ = 0;
+};
 
 class LineReader {
  public:

@@ -1,5 +1,6 @@
 // The UI field data file: an optional "PCA Set" marker line, a header line that names
 // the columns by position, then one record per line. Cells are cut at tabs.
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "tier/common_globals.h"
 #include "tier/conversions.h"
 #include "tier/error_convention.h"
+#include "tier/scrambled_text.h"
 #include "tier/text_file.h"
 #include "ui/user_fields.h"
 
@@ -130,20 +132,29 @@ UserFieldValues ReadDataLine(std::string_view line, const std::vector<Column>& c
   return values;
 }
 
-// Descrambled text is already decoded; plain lines are Windows-1252 bytes.
-std::string DecodeLine(std::string_view raw, bool scrambled) {
-  return scrambled ? DecryptString(raw) : Cp1252ToUtf8(raw);
+// Descrambled text is already decoded; plain lines are Windows-1252 bytes. The text
+// goes to one buffer kept for the whole file.
+std::string_view DecodeLine(std::string_view raw, bool scrambled, std::string& text) {
+  if (scrambled) {
+    DecryptInto(raw, text);
+  } else {
+    text = Cp1252ToUtf8(raw);
+  }
+  return text;
 }
 
 void ReadFields(std::string_view bytes, colUserFields& fields) {
+  // At most a record per line: the key index is not rebuilt again and again.
+  fields.Reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')));
   LineReader lines(bytes);
+  std::string text;
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
-  std::vector<Column> columns = ReadHeader(scrambled ? DecodeLine(lines.Next(), true) : Cp1252ToUtf8(first));
+  std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, text));
   while (!lines.AtEnd()) {
-    UserFieldValues values = ReadDataLine(DecodeLine(lines.Next(), scrambled), columns);
+    UserFieldValues values = ReadDataLine(DecodeLine(lines.Next(), scrambled, text), columns);
     // A blank line or an empty UIID cell names no field: nothing to store or report.
-    if (!values.UIID.empty()) fields.Add(values);
+    if (!values.UIID.empty()) fields.Add(std::move(values));
   }
 }
 

@@ -35,6 +35,8 @@ class colUserFields : public virtual Object {
   // The new record, or none when it was refused (reported under "Add"): a UIID that is
   // already stored in any letter case, or an empty UIID, which could never be looked up.
   std::shared_ptr<clsUserField> Add(const UserFieldValues& values);
+  // The same, taking the texts over instead of copying them.
+  std::shared_ptr<clsUserField> Add(UserFieldValues&& values);
   // Error 5 straight to the caller when no record is stored under the key.
   std::shared_ptr<clsUserField> Item(const std::string& vntIndexKey);
   int32_t Count() const { return records_.Count(); }
@@ -49,6 +51,8 @@ class colUserFields : public virtual Object {
   // True when varKey (a key in any letter case, or a 1-based position) names a record.
   bool Exists(const Variant& varKey);
   void RemoveAll() { records_.Clear(); }
+  // Makes room for `more` records at once.
+  void Reserve(size_t more) { records_.Reserve(more); }
 
   // In-order walk without the enumerator object.
   template <class Visit>

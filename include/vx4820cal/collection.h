@@ -23,6 +23,11 @@ class KeyedCollection {
  public:
   int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
   bool Empty() const { return entries_.empty(); }
+  // Makes room for `more` further elements at once (a reader that knows its count).
+  void Reserve(size_t more) {
+    entries_.reserve(entries_.size() + more);
+    index_.reserve(index_.size() + more);
+  }
 
   // Adds at the end, or before the element at position `before` (1-based) when given.
   // An empty key adds the element without a key.

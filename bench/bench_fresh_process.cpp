@@ -1,0 +1,51 @@
+// Loading in a process of its own (the probe), as at a host's start-up: the memory
+// starts untouched, as it does for wc -l. Gives the load's time and what it cost in
+// memory; nothing else of this run counts.
+#include <map>
+#include <sstream>
+
+#include "bench/bench_inputs.h"
+#include "bench/bench_support.h"
+#include "bench/process_run.h"
+
+namespace vx4820cal::bench {
+namespace {
+
+std::map<std::string, double> ProbeValues(const std::string& output) {
+  std::map<std::string, double> values;
+  std::istringstream lines(output);
+  std::string name;
+  double value = 0;
+  while (lines >> name >> value) values[name] = value;
+  return values;
+}
+
+void LoadInFreshProcess(benchmark::State& state, int64_t lines) {
+  const InputFile& input = ParametersInput(static_cast<size_t>(lines));
+  std::map<std::string, double> values;
+  double cpu = 0;
+  Guarded(state, [&] {
+    for (auto _ : state) {
+      ProcessResult probe = RunProcess({VX4820CAL_LOAD_PROBE, input.folder.string()}, true);
+      Check(probe.status == 0, "the load probe failed");
+      values = ProbeValues(probe.out);
+      state.SetIterationTime(values["load_s"]);
+      cpu += values["cpu_s"];
+    }
+  });
+  state.counters[kCpuCounter] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+  state.counters["peak_MiB"] = values["peak_kib"] / 1024;
+  state.counters["held_MiB"] = values["held_kib"] / 1024;
+  state.counters["records"] = values["records"];
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(input.bytes));
+}
+
+}  // namespace
+
+void RegisterFreshProcessBenchmarks(int64_t size) {
+  benchmark::RegisterBenchmark(SizedName("load_fresh_process", size).c_str(), LoadInFreshProcess, size)
+      ->UseManualTime()
+      ->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace vx4820cal::bench

@@ -1,0 +1,112 @@
+#include "bench/bench_inputs.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
+#include "bench/generator.h"
+#include "calparams/working_copy.h"
+
+namespace vx4820cal::bench {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The temporary folder: made on first use, removed with everything in it at exit.
+class ScratchRoot {
+ public:
+  ScratchRoot() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vx4820cal-bench-XXXXXX";
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    path_ = pattern;
+  }
+  ~ScratchRoot() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+  }
+  ScratchRoot(const ScratchRoot&) = delete;
+  ScratchRoot& operator=(const ScratchRoot&) = delete;
+
+  fs::path NewFolder() {
+    fs::path folder = path_ / std::to_string(++folders_);
+    fs::create_directories(folder);
+    return folder;
+  }
+
+ private:
+  fs::path path_;
+  size_t folders_ = 0;
+};
+
+ScratchRoot& Root() {
+  static ScratchRoot root;
+  return root;
+}
+
+void Write(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out.flush()) throw std::runtime_error("cannot write " + path.string());
+}
+
+InputFile Made(const fs::path& folder, const std::string& name, const std::string& bytes) {
+  Write(folder / name, bytes);
+  return {folder, folder / name, bytes.size()};
+}
+
+template <class Key, class Make>
+const InputFile& Cached(std::map<Key, InputFile>& cache, const Key& key, Make make) {
+  auto it = cache.find(key);
+  if (it == cache.end()) it = cache.emplace(key, make()).first;
+  return it->second;
+}
+
+}  // namespace
+
+fs::path NewScratchFolder() { return Root().NewFolder(); }
+
+const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables) {
+  static std::map<std::tuple<size_t, bool>, InputFile> cache;
+  return Cached(cache, std::make_tuple(lines, grow_start_up_tables), [&] {
+    fs::path folder = NewScratchFolder();
+    std::string source = GenerateParametersSource({lines, grow_start_up_tables});
+    Write(folder / "PARAMETERS.ini", source);
+    // Written after the source, so the component finds it up to date.
+    return Made(folder, "PARAMETERS.dat", calparams::WorkingCopyBytes(source));
+  });
+}
+
+const InputFile& ParametersSource(size_t lines) {
+  static std::map<size_t, InputFile> cache;
+  return Cached(cache, lines, [&] {
+    InputFile source{ParametersInput(lines).folder, ParametersInput(lines).folder / "PARAMETERS.ini", 0};
+    source.bytes = fs::file_size(source.path);
+    return source;
+  });
+}
+
+const InputFile& UiFieldInput(size_t fields) {
+  static std::map<size_t, InputFile> cache;
+  return Cached(cache, fields, [&] {
+    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", ScrambleLines(GenerateUiFieldSource(fields)));
+  });
+}
+
+const InputFile& SampleDataInput() {
+  static const InputFile sample = [] {
+    fs::path folder = NewScratchFolder();
+    fs::path data = fs::path(VX4820CAL_SOURCE_DIR) / "data";
+    for (const char* name : {"PARAMETERS.ini", "VX4820CAL_UI_U.dat"}) fs::copy_file(data / name, folder / name);
+    std::ifstream in(folder / "PARAMETERS.ini", std::ios::binary);
+    std::string source((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return Made(folder, "PARAMETERS.dat", calparams::WorkingCopyBytes(source));
+  }();
+  return sample;
+}
+
+}  // namespace vx4820cal::bench

@@ -1,0 +1,87 @@
+// The start-up lookups: for each of the nine band codes, the tables "BandLimits" and
+// "cvCscTCXOVerificationFactor" for the delegate's model at hardware version 0 with
+// the default radio option, as the band-limits table is built.
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "bench/bench_inputs.h"
+#include "bench/bench_support.h"
+#include "bench/generator.h"
+#include "calparams/parameter_store.h"
+#include "provider/band_limits.h"
+#include "tier/project_globals.h"
+#include "vx4820cal/component.h"
+
+namespace vx4820cal::bench {
+namespace {
+
+// A store loaded from a generated file, kept for the rest of the run.
+std::shared_ptr<clsCalibrationParameters> LoadedStore(size_t lines, bool grow_start_up_tables) {
+  static std::map<std::tuple<size_t, bool>, std::shared_ptr<clsCalibrationParameters>> stores;
+  auto& store = stores[{lines, grow_start_up_tables}];
+  if (!store) {
+    SetThreadComponentFolder(ParametersInput(lines, grow_start_up_tables).folder);
+    store = std::make_shared<clsCalibrationParameters>();
+    bool loaded = store->LoadFile("PARAMETERS");
+    SetThreadComponentFolder({});
+    Check(loaded, "the load failed");
+  }
+  return store;
+}
+
+void LookUpEveryBand(clsCalibrationParameters& store) {
+  for (const char* band : kBandCodes) {
+    benchmark::DoNotOptimize(store.GetTable(band, kDelegateModel, 0, kBandLimitsTable, "Default"));
+    benchmark::DoNotOptimize(store.GetTable(band, kDelegateModel, 0, kVerificationTable, "Default"));
+  }
+}
+
+// Every band answers all 22 band-limit keys and its verification factor: the
+// generated file is complete and has no ties (a tie would fail the lookup).
+void CheckAnswers(clsCalibrationParameters& store) {
+  for (const char* band : kBandCodes) {
+    auto limits = store.GetTable(band, kDelegateModel, 0, kBandLimitsTable, "Default");
+    auto factor = store.GetTable(band, kDelegateModel, 0, kVerificationTable, "Default");
+    Check(limits && limits->Count() == 22, std::string("incomplete band limits for ") + band);
+    Check(factor && factor->ContainsKey("TCXOVerificationFactor"), std::string("no verification factor for ") + band);
+  }
+}
+
+void StartUpLookups(benchmark::State& state, int64_t lines, bool grow_start_up_tables) {
+  Guarded(state, [&] {
+    auto store = LoadedStore(static_cast<size_t>(lines), grow_start_up_tables);
+    CheckAnswers(*store);
+    for (auto _ : state) LookUpEveryBand(*store);
+    state.counters["looked_up_records"] = static_cast<double>(store->PositionsOfTable(kBandLimitsTable).size() +
+                                                              store->PositionsOfTable(kVerificationTable).size());
+    state.counters["store_records"] = static_cast<double>(store->Records().size());
+  });
+}
+
+// What the tier runs with those lookups: the band-limits table, values converted.
+void BuildBandLimitsTable(benchmark::State& state, int64_t lines) {
+  Guarded(state, [&] {
+    gobjCalParameters = LoadedStore(static_cast<size_t>(lines), true);
+    for (auto _ : state) InitBandLimits();
+    Check(BandLimitsTable().size() == kBandCodes.size() && BandLimitsTable().back().Code == kBandCodes.back(),
+          "band-limits table not filled");
+  });
+  gobjCalParameters.reset();
+}
+
+}  // namespace
+
+void RegisterLookupBenchmarks(int64_t size) {
+  benchmark::RegisterBenchmark(SizedName("start_up_lookups", size).c_str(), StartUpLookups, size, true)
+      ->UseRealTime()
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark(SizedName("start_up_lookups_fixed_tables", size).c_str(), StartUpLookups, size, false)
+      ->UseRealTime()
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark(SizedName("band_limits_table", size).c_str(), BuildBandLimitsTable, size)
+      ->UseRealTime()
+      ->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace vx4820cal::bench

@@ -1,0 +1,80 @@
+#pragma once
+// What the benchmark bodies share: the names they register under, manual timing of
+// one step, and errors turned into a skipped benchmark instead of an abort.
+#include <benchmark/benchmark.h>
+
+#include <time.h>
+
+#include <chrono>
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "vx4820cal/error.h"
+
+namespace vx4820cal::bench {
+
+// "<figure>/<size>", the name the summary finds a figure by.
+inline std::string SizedName(const std::string& figure, int64_t size) { return figure + "/" + std::to_string(size); }
+
+// CPU time of the calling thread, in seconds: on a shared machine the wall time also
+// holds the time other programs had the processor.
+inline double ThreadCpuSeconds() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+// The counter the summary reads a benchmark's own CPU time per iteration from.
+inline constexpr const char* kCpuCounter = "cpu_s";
+
+// Times body() alone, in wall and in CPU time: whatever it returns is released after
+// the clocks stopped, so tearing down a loaded store or collection is not counted.
+template <class Body>
+void TimeEachIteration(benchmark::State& state, Body body) {
+  double cpu = 0;
+  for (auto _ : state) {
+    auto start = std::chrono::steady_clock::now();
+    double cpu_start = ThreadCpuSeconds();
+    auto kept = body();
+    cpu += ThreadCpuSeconds() - cpu_start;
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    benchmark::DoNotOptimize(kept);
+  }
+  state.counters[kCpuCounter] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+}
+
+// Runs a benchmark body; an error of the component or a failed check skips the
+// benchmark with its message.
+template <class Body>
+void Guarded(benchmark::State& state, Body body) {
+  try {
+    body();
+  } catch (const Error& error) {
+    state.SkipWithError(("error " + std::to_string(error.Number()) + ": " + error.Description()).c_str());
+  } catch (const std::exception& error) {
+    state.SkipWithError(error.what());
+  }
+}
+
+// Fails the benchmark (through Guarded) when a result is not what it must be.
+struct CheckFailed : std::exception {
+  explicit CheckFailed(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+  std::string message_;
+};
+inline void Check(bool holds, const std::string& message) {
+  if (!holds) throw CheckFailed(message);
+}
+
+// Registration, by input size where the benchmark reads a generated file.
+void RegisterReferenceBenchmarks(int64_t size);
+void RegisterParameterBenchmarks(int64_t size);
+void RegisterLookupBenchmarks(int64_t size);
+void RegisterUiBenchmarks(int64_t size);
+void RegisterFreshProcessBenchmarks(int64_t size);
+void RegisterSampleReferenceBenchmark();
+void RegisterScramblingBenchmarks();
+void RegisterTierBenchmarks();
+
+}  // namespace vx4820cal::bench

@@ -1,0 +1,82 @@
+// FileLineReader reads a file in blocks and must give exactly the lines LineReader
+// gives for the whole file, wherever the blocks happen to cut it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/test_support.h"
+#include "tier/text_file.h"
+#include "vx4820cal/error.h"
+
+namespace vx4820cal {
+namespace {
+
+constexpr size_t kBlock = size_t{64} << 10;  // the reader's block size
+
+std::vector<std::string> InMemory(const std::string& bytes) {
+  std::vector<std::string> lines;
+  for (LineReader reader(bytes); !reader.AtEnd();) lines.emplace_back(reader.Next());
+  return lines;
+}
+
+std::vector<std::string> FromFile(const testing::TempDir& dir, const std::string& bytes) {
+  dir.Write("lines.txt", bytes);
+  std::vector<std::string> lines;
+  FileLineReader reader(dir / "lines.txt");
+  while (!reader.AtEnd()) {
+    lines.emplace_back(reader.Next());
+    EXPECT_EQ(reader.LineNumber(), lines.size());
+  }
+  EXPECT_EQ(testing::ErrorNumberOf([&] { reader.Next(); }), err::kInputPastEndOfFile);
+  return lines;
+}
+
+TEST(FileLineReader, GivesTheLinesOfLineReaderWhereverTheBlocksCut) {
+  const std::string a(kBlock - 1, 'a');
+  const std::string b(kBlock, 'b');
+  const std::string long_line(3 * kBlock + 5, 'c');
+  struct Case {
+    const char* what;
+    std::string bytes;
+  };
+  const Case cases[] = {
+      {"empty file", ""},
+      {"no line end at the end", "one\r\ntwo"},
+      {"CR LF at the end adds no line", "one\r\ntwo\r\n"},
+      {"lone CR ends a line, lone LF does not", "one\rtwo\nstill two\r\n\r\nafter blank"},
+      {"CR as the block's last byte, LF as the next block's first", a + "\r\nnext"},
+      {"CR as the block's last byte, no LF after it", a + "\rnext"},
+      {"CR as the file's last byte after a full block", a + "\r"},
+      {"line exactly one block long", b + "\r\n" + b},
+      {"line over several blocks", "x\r\n" + long_line + "\r\ny"},
+      {"LF alone at a block's start", b + "\n\r\n"},
+  };
+  testing::TempDir dir;
+  for (const Case& c : cases) EXPECT_EQ(FromFile(dir, c.bytes), InMemory(c.bytes)) << c.what;
+}
+
+TEST(FileLineReader, ManyShortLinesAcrossBlocks) {
+  // Line ends of every kind fall on every offset of a block boundary.
+  std::string bytes;
+  const char* ends[] = {"\r\n", "\r", "\n\r"};
+  for (size_t i = 0; bytes.size() < 3 * kBlock; ++i) bytes += std::string(i % 13, 'a' + i % 26) + ends[i % 3];
+  testing::TempDir dir;
+  EXPECT_EQ(FromFile(dir, bytes), InMemory(bytes));
+}
+
+TEST(FileLineReader, OpeningFailsAsReadingTheWholeFile) {
+  testing::TempDir dir;
+  EXPECT_EQ(testing::ErrorNumberOf([&] { FileLineReader reader(dir / "absent.txt"); }), err::kFileNotFound);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { FileLineReader reader(dir / "no" / "absent.txt"); }), err::kPathNotFound);
+  EXPECT_EQ(testing::ErrorNumberOf([&] { CountCarriageReturns(dir / "absent.txt"); }), err::kFileNotFound);
+}
+
+TEST(FileLineReader, CountsCarriageReturnsInEveryBlock) {
+  testing::TempDir dir;
+  dir.Write("crs.txt", std::string(kBlock - 1, 'x') + "\r\r\n" + std::string(kBlock, '\r') + "tail");
+  EXPECT_EQ(CountCarriageReturns(dir / "crs.txt"), kBlock + 2);
+}
+
+}  // namespace
+}  // namespace vx4820cal
