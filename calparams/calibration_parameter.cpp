@@ -39,26 +39,26 @@ calparams::MatchStage clsCalibrationParameter::Explain(const calparams::MatchQue
   return conditions_ ? Evaluate(*conditions_, query) : calparams::MatchStage::kTable;
 }
 
-bool clsCalibrationParameter::IsDefault(bool ParameterConditions::*flag, const char* procedure,
+bool clsCalibrationParameter::IsDefault(const calparams::ConditionList* ParameterConditions::*list, const char* procedure,
                                         const char* failure) const {
   bool result = false;
   TrapAndReport(procedure, [&] {
     if (!conditions_) throw ParameterError(failure, procedure);
-    result = (*conditions_).*flag;
+    result = ((*conditions_).*list)->is_default;
   });
   return result;
 }
 
 bool clsCalibrationParameter::IsBandDefault() const {
-  return IsDefault(&ParameterConditions::band_default, "IsBandDefault", calparams::kInvalidBand);
+  return IsDefault(&ParameterConditions::bands, "IsBandDefault", calparams::kInvalidBand);
 }
 
 bool clsCalibrationParameter::IsModelDefault() const {
-  return IsDefault(&ParameterConditions::model_default, "IsModelDefault", calparams::kInvalidModel);
+  return IsDefault(&ParameterConditions::models, "IsModelDefault", calparams::kInvalidModel);
 }
 
 bool clsCalibrationParameter::IsRadioOptionDefault() const {
-  return IsDefault(&ParameterConditions::radio_option_default, "IsRadioOptionDefault", calparams::kInvalidRadioOption);
+  return IsDefault(&ParameterConditions::radio_options, "IsRadioOptionDefault", calparams::kInvalidRadioOption);
 }
 
 void clsCalibrationParameter::SetParameterInformation(std::string strTable, std::string strParameterName,
@@ -93,7 +93,7 @@ void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> co
   } else {
     value_.assign(value);
   }
-  name_ = conditions->names->Intern(name);
+  name_ = conditions->pool->Intern(name);
   conditions_ = std::move(conditions);
 }
 

@@ -54,8 +54,7 @@ class clsCalibrationParameter {
   bool IsMatch(const calparams::MatchQuery& query) const;
 
   // The record's check of its data: complete conditions, a name and a value.
-  static bool Accepts(const calparams::ParameterConditions* conditions, std::string_view name,
-                      std::string_view value) {
+  static bool Accepts(const calparams::ParameterConditions* conditions, std::string_view name, std::string_view value) {
     return conditions && conditions->complete && !name.empty() && !value.empty();
   }
 
@@ -74,7 +73,8 @@ class clsCalibrationParameter {
  private:
   void Fill(std::shared_ptr<const calparams::ParameterConditions> conditions, std::string_view name,
             std::string_view value, calparams::DecimalSeparatorOnce& separator);
-  bool IsDefault(bool calparams::ParameterConditions::*flag, const char* procedure, const char* failure) const;
+  bool IsDefault(const calparams::ConditionList* calparams::ParameterConditions::*list, const char* procedure,
+                 const char* failure) const;
   static const std::string& NoText();
 
   // Kept small: a store holds a record per parameter line. The name lives in the

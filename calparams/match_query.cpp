@@ -6,8 +6,8 @@
 namespace vx4820cal::calparams {
 namespace {
 
-bool ListAdmits(const std::string& upper_list_form, bool is_default, const std::string& needle) {
-  return is_default || upper_list_form.find(needle) != std::string::npos;
+bool ListAdmits(const ConditionList& list, const std::string& needle) {
+  return list.is_default || list.upper.find(needle) != std::string::npos;
 }
 
 }  // namespace
@@ -22,15 +22,15 @@ MatchQuery::MatchQuery(std::string_view band, std::string_view model, int16_t ve
       radio_option_needle(ListNeedle(radio_option)) {}
 
 MatchStage Evaluate(const ParameterConditions& conditions, const MatchQuery& query) {
-  if (conditions.table_key != query.table_key) return MatchStage::kTable;
+  if (conditions.table->key != query.table_key) return MatchStage::kTable;
   if (query.hardware_version < conditions.hw_version_start || query.hardware_version > conditions.hw_version_stop) {
     return MatchStage::kVersion;
   }
-  if (!ListAdmits(conditions.band_list_upper, conditions.band_default, query.band_needle)) return MatchStage::kBand;
-  if (!ListAdmits(conditions.model_list_upper, conditions.model_default, query.model_needle)) {
+  if (!ListAdmits(*conditions.bands, query.band_needle)) return MatchStage::kBand;
+  if (!ListAdmits(*conditions.models, query.model_needle)) {
     return MatchStage::kModel;
   }
-  if (!ListAdmits(conditions.radio_option_list_upper, conditions.radio_option_default, query.radio_option_needle)) {
+  if (!ListAdmits(*conditions.radio_options, query.radio_option_needle)) {
     return MatchStage::kRadioOption;
   }
   return MatchStage::kMatched;

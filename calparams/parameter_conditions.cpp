@@ -5,28 +5,49 @@
 
 namespace vx4820cal::calparams {
 
+// Each is looked up before inserting: most texts are already there, and an insertion
+// attempt would build a node first.
+
+const std::string* TextPool::Intern(std::string_view name) {
+  if (auto it = names_.find(name); it != names_.end()) return &*it;
+  return &*names_.emplace(name).first;
+}
+
+const TableName& TextPool::TableNamed(std::string_view table) {
+  if (auto it = tables_.find(table); it != tables_.end()) return it->second;
+  return tables_.emplace(std::string(table), TableName{std::string(table), UCase(TrimView(table))}).first->second;
+}
+
+const ConditionList& TextPool::ListOf(std::string_view list_text) {
+  if (auto it = lists_.find(list_text); it != lists_.end()) return it->second;
+  ConditionList list{ListForm(list_text), "", false};
+  list.upper = UCase(list.form);
+  list.is_default = IsDefaultList(list.upper);
+  return lists_.emplace(std::string(list_text), std::move(list)).first->second;
+}
+
+const ParameterConditions& TextPool::Keep(const ParameterConditions& conditions) {
+  return conditions_.emplace_back(conditions);
+}
+
 std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table, std::string_view bands,
                                                           std::string_view models, int16_t hw_version_start,
                                                           int16_t hw_version_stop, std::string_view radio_options,
-                                                          std::shared_ptr<NamePool> names) {
-  auto conditions = std::make_shared<ParameterConditions>();
-  conditions->complete = !table.empty() && !bands.empty() && !models.empty() && IsVersionInRange(hw_version_start) &&
-                         IsVersionInRange(hw_version_stop);
-  conditions->table = std::string(table);
-  conditions->table_key = UCase(TrimView(table));
-  conditions->hw_version_start = hw_version_start;
-  conditions->hw_version_stop = hw_version_stop;
-  conditions->band_list = ListForm(bands);
-  conditions->model_list = ListForm(models);
-  conditions->radio_option_list = ListForm(radio_options);
-  conditions->band_list_upper = UCase(conditions->band_list);
-  conditions->model_list_upper = UCase(conditions->model_list);
-  conditions->radio_option_list_upper = UCase(conditions->radio_option_list);
-  conditions->band_default = IsDefaultList(conditions->band_list_upper);
-  conditions->model_default = IsDefaultList(conditions->model_list_upper);
-  conditions->radio_option_default = IsDefaultList(conditions->radio_option_list_upper);
-  conditions->names = names ? std::move(names) : std::make_shared<NamePool>();
-  return conditions;
+                                                          std::shared_ptr<TextPool> pool) {
+  if (!pool) pool = std::make_shared<TextPool>();
+  ParameterConditions conditions;
+  conditions.table = &pool->TableNamed(table);
+  conditions.bands = &pool->ListOf(bands);
+  conditions.models = &pool->ListOf(models);
+  conditions.radio_options = &pool->ListOf(radio_options);
+  conditions.hw_version_start = hw_version_start;
+  conditions.hw_version_stop = hw_version_stop;
+  conditions.complete = !table.empty() && !bands.empty() && !models.empty() && IsVersionInRange(hw_version_start) &&
+                        IsVersionInRange(hw_version_stop);
+  conditions.pool = pool.get();
+  const ParameterConditions& kept = pool->Keep(conditions);
+  // Shares the pool's ownership: the records need its names as well.
+  return std::shared_ptr<const ParameterConditions>(std::move(pool), &kept);
 }
 
 }  // namespace vx4820cal::calparams

@@ -4,10 +4,12 @@
 // are. Every parameter line of one section state gets the same conditions, so the
 // loader builds them once and the records share them.
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace vx4820cal::calparams {
@@ -17,57 +19,72 @@ inline constexpr int16_t kHighestVersion = 9999;
 
 inline bool IsVersionInRange(int32_t version) { return version >= kLowestVersion && version <= kHighestVersion; }
 
-// Parameter names, each kept once however many records carry it. The texts stay put
-// for as long as the pool lives.
-class NamePool {
+struct TableName {
+  std::string name;  // as written in the file
+  std::string key;   // upper-cased and trimmed: what lookups compare
+};
+
+// A band, model or radio-option list.
+struct ConditionList {
+  std::string form;   // list form (",H5,H6,")
+  std::string upper;  // the same, upper-cased, for matching
+  bool is_default = false;
+};
+
+class TextPool;
+
+struct ParameterConditions {
+  const TableName* table = nullptr;
+  const ConditionList* bands = nullptr;
+  const ConditionList* models = nullptr;
+  const ConditionList* radio_options = nullptr;
+  int16_t hw_version_start = -1;
+  int16_t hw_version_stop = -1;
+  // Table, bands and models given and both versions within 0 to 9999: a record may
+  // be filled with these conditions.
+  bool complete = false;
+  // Where the texts of the records filled with these conditions are kept.
+  TextPool* pool = nullptr;
+
+  // 4 for a specific band list, 2 for a specific model list, 1 for a specific radio
+  // option list.
+  int32_t Weighting() const {
+    return (bands->is_default ? 0 : 4) + (models->is_default ? 0 : 2) + (radio_options->is_default ? 0 : 1);
+  }
+};
+
+// The texts the records of one load share: parameter names, table names, lists and
+// the conditions themselves. A file states a few dozen tables and lists over
+// thousands of sections and a few hundred names over a million lines, so each is kept
+// once. Everything stays put for as long as the pool lives; the conditions handed out
+// keep their pool alive.
+class TextPool {
  public:
-  const std::string* Intern(std::string_view name) { return &*names_.emplace(name).first; }
+  const std::string* Intern(std::string_view name);
+  const TableName& TableNamed(std::string_view table);
+  const ConditionList& ListOf(std::string_view list_text);
+  const ParameterConditions& Keep(const ParameterConditions& conditions);
 
  private:
   struct Hash {
     using is_transparent = void;
     size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
   };
+  template <class T>
+  using ByText = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
+
   std::unordered_set<std::string, Hash, std::equal_to<>> names_;
-};
-
-struct ParameterConditions {
-  std::string table;      // as written in the file
-  std::string table_key;  // upper-cased and trimmed: what lookups compare
-  int16_t hw_version_start = -1;
-  int16_t hw_version_stop = -1;
-  std::string band_list;  // list forms (",H5,H6,")
-  std::string model_list;
-  std::string radio_option_list;
-  std::string band_list_upper;  // the same, upper-cased, for matching
-  std::string model_list_upper;
-  std::string radio_option_list_upper;
-  bool band_default = false;
-  bool model_default = false;
-  bool radio_option_default = false;
-
-  // Table, bands and models given and both versions within 0 to 9999: a record may
-  // be filled with these conditions.
-  bool complete = false;
-
-  // Where the names of the records filled with these conditions are kept: the
-  // records hold the conditions, and with them the names.
-  std::shared_ptr<NamePool> names;
-
-  // 4 for a specific band list, 2 for a specific model list, 1 for a specific radio
-  // option list.
-  int32_t Weighting() const {
-    return (band_default ? 0 : 4) + (model_default ? 0 : 2) + (radio_option_default ? 0 : 1);
-  }
+  ByText<TableName> tables_;  // by the text as written
+  ByText<ConditionList> lists_;
+  std::deque<ParameterConditions> conditions_;
 };
 
 // The conditions of list texts as written in the file. Radio options are not
-// required: an empty list stands for none in force. Records filled with them keep
-// their names in `names` (a loader shares one pool among all its sections), or in a
-// pool of their own.
+// required: an empty list stands for none in force. They are kept in `pool` (a
+// loader shares one pool among all its sections), or in a pool of their own.
 std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table, std::string_view bands,
                                                           std::string_view models, int16_t hw_version_start,
                                                           int16_t hw_version_stop, std::string_view radio_options,
-                                                          std::shared_ptr<NamePool> names = nullptr);
+                                                          std::shared_ptr<TextPool> pool = nullptr);
 
 }  // namespace vx4820cal::calparams

@@ -41,15 +41,14 @@ void clsCalibrationParameters::Append(clsCalibrationParameter record) {
     return;
   }
   if (conditions != last_conditions_) {
-    last_table_ = &table_index_[conditions->table_key];
+    last_table_ = &table_index_[conditions->table->key];
     last_conditions_ = conditions;
   }
-  TableIndex& table = *last_table_;
-  table.positions.push_back(position);
-  if (table.runs.empty() || table.runs.back().conditions != conditions) {
-    table.runs.push_back({conditions, static_cast<uint32_t>(table.positions.size() - 1), 0});
+  std::vector<Run>& runs = last_table_->runs;
+  if (runs.empty() || runs.back().conditions != conditions || runs.back().first + runs.back().count != position) {
+    runs.push_back({conditions, position, 0});
   }
-  ++table.runs.back().count;
+  ++runs.back().count;
 }
 
 const clsCalibrationParameters::TableIndex* clsCalibrationParameters::IndexOfTable(std::string_view table_key) const {
@@ -57,10 +56,14 @@ const clsCalibrationParameters::TableIndex* clsCalibrationParameters::IndexOfTab
   return it == table_index_.end() ? nullptr : &it->second;
 }
 
-const std::vector<uint32_t>& clsCalibrationParameters::PositionsOfTable(std::string_view table) const {
-  static const std::vector<uint32_t> kNone;
-  const TableIndex* index = IndexOfTable(UCase(TrimView(table)));
-  return index ? index->positions : kNone;
+std::vector<uint32_t> clsCalibrationParameters::PositionsOfTable(std::string_view table) const {
+  std::vector<uint32_t> positions;
+  if (const TableIndex* index = IndexOfTable(UCase(TrimView(table)))) {
+    for (const Run& run : index->runs) {
+      for (uint32_t i = 0; i < run.count; ++i) positions.push_back(run.first + i);
+    }
+  }
+  return positions;
 }
 
 }  // namespace vx4820cal

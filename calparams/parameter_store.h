@@ -38,20 +38,19 @@ class clsCalibrationParameters : public IcalParameters {
   const std::vector<clsCalibrationParameter>& Records() const { return records_; }
   // Positions in Records() of the filled records of one table (the name compared
   // upper-cased and trimmed), in store order.
-  const std::vector<uint32_t>& PositionsOfTable(std::string_view table) const;
+  std::vector<uint32_t> PositionsOfTable(std::string_view table) const;
   // Positions of the records a refused line left empty, in store order.
   const std::vector<uint32_t>& UnfilledPositions() const { return unfilled_; }
 
  private:
-  // Records that follow each other in a table's positions and share one conditions
-  // object (the lines of one section state): a lookup checks the conditions once.
+  // Records that follow each other in the store and share one conditions object
+  // (the lines of one section state): a lookup checks the conditions once.
   struct Run {
     const calparams::ParameterConditions* conditions;
-    uint32_t first;  // index into the table's positions
+    uint32_t first;  // position in records_
     uint32_t count;
   };
   struct TableIndex {
-    std::vector<uint32_t> positions;
     std::vector<Run> runs;
   };
 

@@ -64,7 +64,7 @@ class ParameterLineReader {
   void AddRecord(std::string_view name, std::string_view value) {
     if (!conditions_) {
       conditions_ = MakeConditions(state_.table, state_.bands, state_.models, state_.hw_version_start,
-                                   state_.hw_version_stop, state_.radio_options, names_);
+                                   state_.hw_version_stop, state_.radio_options, pool_);
     }
     // Line numbers as in the plain source: marker lines are not counted.
     clsCalibrationParameter record(lines_.LineNumber() - marker_lines_);
@@ -76,7 +76,7 @@ class ParameterLineReader {
   clsCalibrationParameters& store_;
   SectionState state_;
   std::shared_ptr<const ParameterConditions> conditions_;  // of state_, built on first use
-  std::shared_ptr<NamePool> names_ = std::make_shared<NamePool>();
+  std::shared_ptr<TextPool> pool_ = std::make_shared<TextPool>();
   DecimalSeparatorOnce separator_;
   std::string text_;
   bool scrambled_ = false;

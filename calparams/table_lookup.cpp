@@ -41,7 +41,7 @@ std::shared_ptr<Collection> clsCalibrationParameters::BuildTable(const calparams
   if (const TableIndex* table = IndexOfTable(query.table_key)) {
     for (const Run& run : table->runs) {
       if (calparams::Evaluate(*run.conditions, query) != calparams::MatchStage::kMatched) continue;
-      for (uint32_t i = run.first; i < run.first + run.count; ++i) matches.push_back(&records_[table->positions[i]]);
+      for (uint32_t i = run.first; i < run.first + run.count; ++i) matches.push_back(&records_[i]);
     }
   }
   calparams::AddBestRecords(matches, *answer);

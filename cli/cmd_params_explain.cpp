@@ -28,10 +28,10 @@ std::string WhyNot(const clsCalibrationParameter& record, const RadioArguments& 
     case MatchStage::kVersion:
       return "version " + std::to_string(radio.hw_version) + " outside " + std::to_string(c.hw_version_start) + ".." +
              std::to_string(c.hw_version_stop);
-    case MatchStage::kBand: return "band " + Quoted(radio.band) + " not in " + ListForPeople(c.band_list);
-    case MatchStage::kModel: return "model " + Quoted(radio.model) + " not in " + ListForPeople(c.model_list);
+    case MatchStage::kBand: return "band " + Quoted(radio.band) + " not in " + ListForPeople(c.bands->form);
+    case MatchStage::kModel: return "model " + Quoted(radio.model) + " not in " + ListForPeople(c.models->form);
     case MatchStage::kRadioOption:
-      return "radio option " + Quoted(radio.radio_option) + " not in " + ListForPeople(c.radio_option_list);
+      return "radio option " + Quoted(radio.radio_option) + " not in " + ListForPeople(c.radio_options->form);
   }
   return "";
 }

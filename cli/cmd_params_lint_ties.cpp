@@ -44,10 +44,12 @@ std::optional<std::string> CommonRadio(const ParameterConditions& a, const Param
   int lowest = std::max({0, static_cast<int>(a.hw_version_start), static_cast<int>(b.hw_version_start)});
   int highest = std::min({9999, static_cast<int>(a.hw_version_stop), static_cast<int>(b.hw_version_stop)});
   if (lowest > highest) return std::nullopt;
-  auto band = CommonName(a.band_list, a.band_default, b.band_list, b.band_default, false);
-  auto model = CommonName(a.model_list, a.model_default, b.model_list, b.model_default, false);
-  auto option =
-      CommonName(a.radio_option_list, a.radio_option_default, b.radio_option_list, b.radio_option_default, true);
+  auto common = [](const calparams::ConditionList& la, const calparams::ConditionList& lb, bool empty_allowed) {
+    return CommonName(la.form, la.is_default, lb.form, lb.is_default, empty_allowed);
+  };
+  auto band = common(*a.bands, *b.bands, false);
+  auto model = common(*a.models, *b.models, false);
+  auto option = common(*a.radio_options, *b.radio_options, true);
   if (!band || !model || !option) return std::nullopt;
   auto named = [](const std::string& what, const std::string& name) {
     return name == "any" ? "any " + what : what + " \"" + name + "\"";
@@ -62,7 +64,7 @@ void CheckPair(const LintRecord& earlier, const LintRecord& later, std::vector<L
   std::optional<std::string> radio = CommonRadio(*earlier.conditions, *later.conditions);
   if (!radio) return;
   std::string message = "\"" + later.name + "\" ties with line " + std::to_string(earlier.line) + " in table \"" +
-                        later.conditions->table + "\"";
+                        later.conditions->table->name + "\"";
   message += same_name ? " (both weighting " + std::to_string(later.conditions->Weighting()) + ")"
                        : " (the names differ only in case; it fails where both are the best of their spelling)";
   findings.push_back({later.line, true, message + ": the lookup for " + *radio + " fails (error 457)"});
@@ -73,11 +75,11 @@ bool NeverMatches(const ParameterConditions& c, std::string& why) {
   if (c.hw_version_start > c.hw_version_stop) {
     why = "the version range " + std::to_string(c.hw_version_start) + " to " + std::to_string(c.hw_version_stop) +
           " is reversed";
-  } else if (!c.radio_option_default && calparams::ListEntries(c.radio_option_list).empty()) {
+  } else if (!c.radio_options->is_default && calparams::ListEntries(c.radio_options->form).empty()) {
     why = "no radio options are in force (state RadioOptions, e.g. \"RadioOptions = DEFAULT\")";
-  } else if (!c.band_default && Askable(c.band_list, false).empty()) {
+  } else if (!c.bands->is_default && Askable(c.bands->form, false).empty()) {
     why = "the band list names no band";
-  } else if (!c.model_default && Askable(c.model_list, false).empty()) {
+  } else if (!c.models->is_default && Askable(c.models->form, false).empty()) {
     why = "the model list names no model";
   }
   return !why.empty();
@@ -110,11 +112,11 @@ const std::set<std::string>& WholeNumberFields() {
 void FindTies(const std::vector<LintRecord>& records, std::vector<LintFinding>& findings) {
   std::unordered_map<std::string, std::vector<const LintRecord*>> groups;
   for (const LintRecord& record : records) {
-    groups[record.conditions->table_key + '\n' + UCase(record.name)].push_back(&record);
+    groups[record.conditions->table->key + '\n' + UCase(record.name)].push_back(&record);
   }
   for (const LintRecord& record : records) {
     // Each record is named once, with the first earlier record it ties with.
-    for (const LintRecord* earlier : groups[record.conditions->table_key + '\n' + UCase(record.name)]) {
+    for (const LintRecord* earlier : groups[record.conditions->table->key + '\n' + UCase(record.name)]) {
       if (earlier == &record) break;
       bool found = false;
       CheckPair(*earlier, record, findings, found);
@@ -129,11 +131,11 @@ void CheckRecords(const std::vector<LintRecord>& records, std::vector<LintFindin
     std::string why;
     if (record.conditions.get() != reported && NeverMatches(*record.conditions, why)) {
       findings.push_back({record.line, false,
-                          "the records of section \"" + record.conditions->table + "\" (line " +
+                          "the records of section \"" + record.conditions->table->name + "\" (line " +
                               std::to_string(record.section_line) + ") from this line on never match: " + why});
     }
     reported = record.conditions.get();
-    if (record.conditions->table_key == "BANDLIMITS" && WholeNumberFields().count(UCase(record.name)) != 0 &&
+    if (record.conditions->table->key == "BANDLIMITS" && WholeNumberFields().count(UCase(record.name)) != 0 &&
         IsDouble(record.value)) {
       findings.push_back({record.line, false,
                           "\"" + record.name + "\" = " + record.value +

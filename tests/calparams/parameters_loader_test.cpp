@@ -24,9 +24,9 @@ Lines Describe(const clsCalibrationParameters& store) {
       described.push_back(std::to_string(record.SourceLine()) + ":<unfilled>");
       continue;
     }
-    described.push_back(std::to_string(record.SourceLine()) + ":" + c->table + "|" + record.ParameterName() + "|" +
-                        c->band_list + "|" + c->model_list + "|" + std::to_string(c->hw_version_start) + "-" +
-                        std::to_string(c->hw_version_stop) + "|" + c->radio_option_list + "|" + record.Value());
+    described.push_back(std::to_string(record.SourceLine()) + ":" + c->table->name + "|" + record.ParameterName() + "|" +
+                        c->bands->form + "|" + c->models->form + "|" + std::to_string(c->hw_version_start) + "-" +
+                        std::to_string(c->hw_version_stop) + "|" + c->radio_options->form + "|" + record.Value());
   }
   return described;
 }

@@ -86,7 +86,7 @@ TEST_F(SampleData, NoLookupOfTheNamedRadiosFails) {
                           "VX4820 High Power Tx"};
   const char* options[] = {"Default", "Wideband", "LowPower", ""};
   std::set<std::string> tables;
-  for (const auto& record : store_->Records()) tables.insert(record.Conditions()->table);
+  for (const auto& record : store_->Records()) tables.insert(record.Conditions()->table->name);
   for (const std::string& table : tables) {
     for (const char* code : kBandCodes) {
       for (const char* model : models) {

@@ -28,7 +28,7 @@ const std::string kRefused = "VX4820CAL: LoadFile\r\nVX4820CAL: SetParameterInfo
 Lines RecordsOf(const clsCalibrationParameters& store) {
   Lines records;
   for (const auto& record : store.Records()) {
-    records.push_back(record.Conditions()->table + "|" + record.ParameterName() + "|" +
+    records.push_back(record.Conditions()->table->name + "|" + record.ParameterName() + "|" +
                       (record.Value().size() > 20 ? std::to_string(record.Value().size()) + " chars" : record.Value()));
   }
   return records;
