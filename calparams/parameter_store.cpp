@@ -1,7 +1,5 @@
 #include "calparams/parameter_store.h"
 
-#include <sys/mman.h>
-
 #include <cstdint>
 #include <limits>
 
@@ -9,33 +7,12 @@
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {
-namespace {
-
-// A large store's records fill tens of megabytes in one go, and a page fault for
-// every 4 KiB of them costs more than reading the file. Where the system offers large
-// pages for such memory, ask for them; it is only advice, and nothing else changes.
-void AdviseLargePages([[maybe_unused]] const void* first, [[maybe_unused]] size_t count) {
-#ifdef MADV_HUGEPAGE
-  constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
-  auto begin = (reinterpret_cast<uintptr_t>(first) + kLargePage - 1) & ~(kLargePage - 1);
-  auto end = (reinterpret_cast<uintptr_t>(first) + count * sizeof(clsCalibrationParameter)) & ~(kLargePage - 1);
-  if (end > begin) ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-#endif
-}
-
-}  // namespace
-
-void clsCalibrationParameters::Reserve(size_t more) {
-  const bool fresh = records_.capacity() < records_.size() + more;
-  records_.reserve(records_.size() + more);
-  if (fresh) AdviseLargePages(records_.data() + records_.size(), records_.capacity() - records_.size());
-}
 
 void clsCalibrationParameters::Append(clsCalibrationParameter record) {
   if (records_.size() >= std::numeric_limits<uint32_t>::max()) throw RuntimeError(err::kOutOfMemory);
   auto position = static_cast<uint32_t>(records_.size());
   const calparams::ParameterConditions* conditions = record.Conditions();
-  records_.push_back(std::move(record));
+  records_.emplace_back(std::move(record));
   if (!conditions) {
     unfilled_.push_back(position);
     return;

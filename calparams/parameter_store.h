@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "calparams/block_list.h"
 #include "calparams/calibration_parameter.h"
 #include "calparams/match_query.h"
 #include "vx4820cal/collection.h"
@@ -33,9 +34,7 @@ class clsCalibrationParameters : public IcalParameters {
 
   // Appends a record as the loader does; records are never removed.
   void Append(clsCalibrationParameter record);
-  // Makes room for more records at once (a file's line count bounds its records).
-  void Reserve(size_t more);
-  const std::vector<clsCalibrationParameter>& Records() const { return records_; }
+  const calparams::BlockList<clsCalibrationParameter>& Records() const { return records_; }
   // Positions in Records() of the filled records of one table (the name compared
   // upper-cased and trimmed), in store order.
   std::vector<uint32_t> PositionsOfTable(std::string_view table) const;
@@ -57,7 +56,7 @@ class clsCalibrationParameters : public IcalParameters {
   std::shared_ptr<Collection> BuildTable(const calparams::MatchQuery& query) const;
   const TableIndex* IndexOfTable(std::string_view table_key) const;
 
-  std::vector<clsCalibrationParameter> records_;
+  calparams::BlockList<clsCalibrationParameter> records_;
   std::unordered_map<std::string, TableIndex> table_index_;
   std::vector<uint32_t> unfilled_;
   // The table the last record went to: the lines of a section share their conditions.

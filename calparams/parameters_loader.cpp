@@ -87,9 +87,6 @@ class ParameterLineReader {
 
 void ReadParametersFile(const std::filesystem::path& path, clsCalibrationParameters& store) {
   FileLineReader lines(path);
-  // Every line ends at a CR but the last: room for as many records as lines, so a
-  // large store is not moved again and again while it grows.
-  store.Reserve(CountCarriageReturns(path) + 1);
   ParameterLineReader(lines, store).ReadAll();
 }
 

@@ -70,17 +70,6 @@ std::string_view LineReader::Next() {
   return bytes_.substr(start, end - start);
 }
 
-size_t CountCarriageReturns(const std::filesystem::path& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
-  std::string block(kBlockSize, '\0');
-  size_t count = 0;
-  for (size_t read; (read = std::fread(block.data(), 1, block.size(), file.get())) > 0;) {
-    count += static_cast<size_t>(std::count(block.data(), block.data() + read, '\r'));
-  }
-  if (std::ferror(file.get())) throw RuntimeError(err::kPathFileAccess);
-  return count;
-}
-
 FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenForReading(path)) {
   buffer_.resize(kBlockSize);
 }

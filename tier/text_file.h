@@ -13,10 +13,6 @@ namespace vx4820cal {
 // (53 not found, 76 path not found, 70 permission denied, 75 otherwise).
 std::string ReadFileBytes(const std::filesystem::path& path);
 
-// The number of CR bytes in the file (a bound on its lines), counted a block at a
-// time; errors as ReadFileBytes's.
-size_t CountCarriageReturns(const std::filesystem::path& path);
-
 // The lines of a file as LineReader gives them, read 64 KiB at a time: a large file
 // is never held whole. Opening raises ReadFileBytes's errors, a failed read 75.
 class FileLineReader {

@@ -69,13 +69,6 @@ TEST(FileLineReader, OpeningFailsAsReadingTheWholeFile) {
   testing::TempDir dir;
   EXPECT_EQ(testing::ErrorNumberOf([&] { FileLineReader reader(dir / "absent.txt"); }), err::kFileNotFound);
   EXPECT_EQ(testing::ErrorNumberOf([&] { FileLineReader reader(dir / "no" / "absent.txt"); }), err::kPathNotFound);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { CountCarriageReturns(dir / "absent.txt"); }), err::kFileNotFound);
-}
-
-TEST(FileLineReader, CountsCarriageReturnsInEveryBlock) {
-  testing::TempDir dir;
-  dir.Write("crs.txt", std::string(kBlock - 1, 'x') + "\r\r\n" + std::string(kBlock, '\r') + "tail");
-  EXPECT_EQ(CountCarriageReturns(dir / "crs.txt"), kBlock + 2);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+#pragma once
+// A sequence that grows by blocks which never move: a store of a million records is
+// filled without copying any of them and without counting a file's lines first.
+// Block k holds 256 << k elements, so the blocks double and an element is found with
+// a few bit operations.
+#include <sys/mman.h>
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <utility>
+#include <vector>
+
+namespace vx4820cal::calparams {
+
+template <class T>
+class BlockList {
+ public:
+  BlockList() = default;
+  BlockList(const BlockList&) = delete;
+  BlockList& operator=(const BlockList&) = delete;
+  ~BlockList() {
+    for (size_t i = size_; i > 0; --i) (*this)[i - 1].~T();
+    for (size_t k = 0; k < blocks_.size(); ++k) ::operator delete(blocks_[k], AlignmentOf(k));
+  }
+
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  const T& operator[](size_t i) const { return *Slot(i); }
+  T& operator[](size_t i) { return *Slot(i); }
+
+  template <class... Args>
+  T& emplace_back(Args&&... args) {
+    if (Locate(size_).first == blocks_.size()) AddBlock();
+    T* added = new (Slot(size_)) T(std::forward<Args>(args)...);
+    ++size_;
+    return *added;
+  }
+
+  class const_iterator {
+   public:
+    const_iterator(const BlockList* list, size_t at) : list_(list), at_(at) {}
+    const T& operator*() const { return (*list_)[at_]; }
+    const T* operator->() const { return &(*list_)[at_]; }
+    const_iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    bool operator==(const const_iterator& other) const { return at_ == other.at_; }
+
+   private:
+    const BlockList* list_;
+    size_t at_;
+  };
+  const_iterator begin() const { return {this, 0}; }
+  const_iterator end() const { return {this, size_}; }
+
+ private:
+  static constexpr size_t kFirstShift = 8;
+  // Blocks from this size on are aligned to large pages and asked to be backed by
+  // them: tens of megabytes filled in one go cost a page fault per 2 MiB instead of
+  // per 4 KiB where the system offers large pages.
+  static constexpr size_t kLargePage = size_t{2} << 20;
+
+  // The block of element i and its place in that block.
+  static std::pair<size_t, size_t> Locate(size_t i) {
+    size_t biased = i + (size_t{1} << kFirstShift);
+    size_t block = static_cast<size_t>(std::bit_width(biased)) - 1 - kFirstShift;
+    return {block, biased - (size_t{1} << (block + kFirstShift))};
+  }
+  static size_t BytesOf(size_t block) { return (size_t{1} << (block + kFirstShift)) * sizeof(T); }
+  static std::align_val_t AlignmentOf(size_t block) {
+    return std::align_val_t{BytesOf(block) >= kLargePage ? kLargePage : alignof(T)};
+  }
+
+  T* Slot(size_t i) const {
+    auto [block, offset] = Locate(i);
+    return reinterpret_cast<T*>(blocks_[block]) + offset;
+  }
+
+  void AddBlock() {
+    const size_t k = blocks_.size();
+    blocks_.reserve(k + 1);
+    void* block = ::operator new(BytesOf(k), AlignmentOf(k));
+#ifdef MADV_HUGEPAGE
+    // Only advice: nothing else changes when the system declines.
+    if (BytesOf(k) >= kLargePage) ::madvise(block, BytesOf(k) & ~(kLargePage - 1), MADV_HUGEPAGE);
+#endif
+    blocks_.push_back(block);
+  }
+
+  std::vector<void*> blocks_;
+  size_t size_ = 0;
+};
+
+}  // namespace vx4820cal::calparams
