@@ -1,8 +1,8 @@
 #pragma once
 // A sequence that grows by blocks which never move: a store of a million records is
 // filled without copying any of them and without counting a file's lines first.
-// Block k holds 256 << k elements, so the blocks double and an element is found with
-// a few bit operations.
+// Block k holds F << k elements (F is 256, or more when a large list is expected), so
+// the blocks double and an element is found with a few bit operations.
 #include <sys/mman.h>
 
 #include <bit>
@@ -23,6 +23,14 @@ class BlockList {
   ~BlockList() {
     for (size_t i = size_; i > 0; --i) (*this)[i - 1].~T();
     for (size_t k = 0; k < blocks_.size(); ++k) ::operator delete(blocks_[k], AlignmentOf(k));
+  }
+
+  // Before the first element: a list expected to grow large starts with blocks of
+  // large pages at once, not after megabytes of small ones.
+  void Expect(size_t count) {
+    if (!blocks_.empty()) return;
+    first_shift_ = kFirstShift;
+    while (first_shift_ < kLargeBlockShift && (size_t{1} << first_shift_) < count) ++first_shift_;
   }
 
   size_t size() const { return size_; }
@@ -62,15 +70,21 @@ class BlockList {
   // them: tens of megabytes filled in one go cost a page fault per 2 MiB instead of
   // per 4 KiB where the system offers large pages.
   static constexpr size_t kLargePage = size_t{2} << 20;
+  // The shift of the first block that fills a large page.
+  static constexpr size_t kLargeBlockShift = [] {
+    size_t shift = kFirstShift;
+    while ((size_t{1} << shift) * sizeof(T) < kLargePage) ++shift;
+    return shift;
+  }();
 
   // The block of element i and its place in that block.
-  static std::pair<size_t, size_t> Locate(size_t i) {
-    size_t biased = i + (size_t{1} << kFirstShift);
-    size_t block = static_cast<size_t>(std::bit_width(biased)) - 1 - kFirstShift;
-    return {block, biased - (size_t{1} << (block + kFirstShift))};
+  std::pair<size_t, size_t> Locate(size_t i) const {
+    size_t biased = i + (size_t{1} << first_shift_);
+    size_t block = static_cast<size_t>(std::bit_width(biased)) - 1 - first_shift_;
+    return {block, biased - (size_t{1} << (block + first_shift_))};
   }
-  static size_t BytesOf(size_t block) { return (size_t{1} << (block + kFirstShift)) * sizeof(T); }
-  static std::align_val_t AlignmentOf(size_t block) {
+  size_t BytesOf(size_t block) const { return (size_t{1} << (block + first_shift_)) * sizeof(T); }
+  std::align_val_t AlignmentOf(size_t block) const {
     return std::align_val_t{BytesOf(block) >= kLargePage ? kLargePage : alignof(T)};
   }
 
@@ -92,6 +106,7 @@ class BlockList {
 
   std::vector<void*> blocks_;
   size_t size_ = 0;
+  size_t first_shift_ = kFirstShift;
 };
 
 }  // namespace vx4820cal::calparams

@@ -5,13 +5,10 @@
 
 namespace vx4820cal::calparams {
 
-// Each is looked up before inserting: most texts are already there, and an insertion
-// attempt would build a node first.
+const std::string* TextPool::Intern(std::string_view name) { return names_.Intern(name); }
 
-const std::string* TextPool::Intern(std::string_view name) {
-  if (auto it = names_.find(name); it != names_.end()) return &*it;
-  return &*names_.emplace(name).first;
-}
+// Looked up before inserting: most texts are already there, and an insertion attempt
+// would build a node first.
 
 const TableName& TextPool::TableNamed(std::string_view table) {
   if (auto it = tables_.find(table); it != tables_.end()) return it->second;

@@ -4,13 +4,14 @@
 // are. Every parameter line of one section state gets the same conditions, so the
 // loader builds them once and the records share them.
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
+
+#include "calparams/block_list.h"
+#include "calparams/name_table.h"
 
 namespace vx4820cal::calparams {
 
@@ -64,6 +65,8 @@ class TextPool {
   const TableName& TableNamed(std::string_view table);
   const ConditionList& ListOf(std::string_view list_text);
   const ParameterConditions& Keep(const ParameterConditions& conditions);
+  // Before the first conditions are kept: how many a large file may bring.
+  void ExpectConditions(size_t count) { conditions_.Expect(count); }
 
  private:
   struct Hash {
@@ -73,10 +76,10 @@ class TextPool {
   template <class T>
   using ByText = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
 
-  std::unordered_set<std::string, Hash, std::equal_to<>> names_;
+  NameTable names_;
   ByText<TableName> tables_;  // by the text as written
   ByText<ConditionList> lists_;
-  std::deque<ParameterConditions> conditions_;
+  BlockList<ParameterConditions> conditions_;
 };
 
 // The conditions of list texts as written in the file. Radio options are not

@@ -34,6 +34,8 @@ class clsCalibrationParameters : public IcalParameters {
 
   // Appends a record as the loader does; records are never removed.
   void Append(clsCalibrationParameter record);
+  // Before the first record: how many records a large file may bring.
+  void ExpectRecords(size_t count) { records_.Expect(count); }
   const calparams::BlockList<clsCalibrationParameter>& Records() const { return records_; }
   // Positions in Records() of the filled records of one table (the name compared
   // upper-cased and trimmed), in store order.

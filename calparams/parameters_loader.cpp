@@ -18,7 +18,9 @@ namespace {
 // the whole file and classified without copying; only what a record keeps is copied.
 class ParameterLineReader {
  public:
-  ParameterLineReader(FileLineReader& lines, clsCalibrationParameters& store) : lines_(lines), store_(store) {}
+  ParameterLineReader(FileLineReader& lines, clsCalibrationParameters& store) : lines_(lines), store_(store) {
+    pool_->ExpectConditions(lines.SizeBytes() / 512);
+  }
 
   void ReadAll() {
     while (!lines_.AtEnd()) {
@@ -87,6 +89,9 @@ class ParameterLineReader {
 
 void ReadParametersFile(const std::filesystem::path& path, clsCalibrationParameters& store) {
   FileLineReader lines(path);
+  // A scrambled parameter line takes some 40 bytes and a section some 20 lines: a
+  // rough guess, only used to pick block sizes.
+  store.ExpectRecords(lines.SizeBytes() / 32);
   ParameterLineReader(lines, store).ReadAll();
 }
 

@@ -1,5 +1,7 @@
 #include "tier/text_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -71,6 +73,10 @@ std::string_view LineReader::Next() {
 }
 
 FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenForReading(path)) {
+  struct stat status {};
+  if (::fstat(::fileno(file_.get()), &status) == 0 && status.st_size > 0) {
+    size_bytes_ = static_cast<size_t>(status.st_size);
+  }
   buffer_.resize(kBlockSize);
 }
 

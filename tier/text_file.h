@@ -23,6 +23,8 @@ class FileLineReader {
   // The next line without its end, valid until the next call; past the end error 62.
   std::string_view Next();
   size_t LineNumber() const { return line_number_; }
+  // The file's size when it was opened.
+  size_t SizeBytes() const { return size_bytes_; }
 
  private:
   // Reads more of the file behind the unread bytes; false at the end of the file.
@@ -38,6 +40,7 @@ class FileLineReader {
   bool at_eof_ = false;
   bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
   size_t line_number_ = 0;
+  size_t size_bytes_ = 0;
 };
 
 class LineReader {
