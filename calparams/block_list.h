@@ -3,14 +3,14 @@
 // filled without copying any of them and without counting a file's lines first.
 // Block k holds F << k elements (F is 256, or more when a large list is expected), so
 // the blocks double and an element is found with a few bit operations.
-#include <sys/mman.h>
-
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <new>
 #include <utility>
 #include <vector>
+
+#include "calparams/large_pages.h"
 
 namespace vx4820cal::calparams {
 
@@ -22,7 +22,7 @@ class BlockList {
   BlockList& operator=(const BlockList&) = delete;
   ~BlockList() {
     for (size_t i = size_; i > 0; --i) (*this)[i - 1].~T();
-    for (size_t k = 0; k < blocks_.size(); ++k) ::operator delete(blocks_[k], AlignmentOf(k));
+    for (size_t k = 0; k < blocks_.size(); ++k) FreeBlock(blocks_[k], BytesOf(k), alignof(T));
   }
 
   // Before the first element: a list expected to grow large starts with blocks of
@@ -66,10 +66,6 @@ class BlockList {
 
  private:
   static constexpr size_t kFirstShift = 8;
-  // Blocks from this size on are aligned to large pages and asked to be backed by
-  // them: tens of megabytes filled in one go cost a page fault per 2 MiB instead of
-  // per 4 KiB where the system offers large pages.
-  static constexpr size_t kLargePage = size_t{2} << 20;
   // The shift of the first block that fills a large page.
   static constexpr size_t kLargeBlockShift = [] {
     size_t shift = kFirstShift;
@@ -84,9 +80,6 @@ class BlockList {
     return {block, biased - (size_t{1} << (block + first_shift_))};
   }
   size_t BytesOf(size_t block) const { return (size_t{1} << (block + first_shift_)) * sizeof(T); }
-  std::align_val_t AlignmentOf(size_t block) const {
-    return std::align_val_t{BytesOf(block) >= kLargePage ? kLargePage : alignof(T)};
-  }
 
   T* Slot(size_t i) const {
     auto [block, offset] = Locate(i);
@@ -94,14 +87,8 @@ class BlockList {
   }
 
   void AddBlock() {
-    const size_t k = blocks_.size();
-    blocks_.reserve(k + 1);
-    void* block = ::operator new(BytesOf(k), AlignmentOf(k));
-#ifdef MADV_HUGEPAGE
-    // Only advice: nothing else changes when the system declines.
-    if (BytesOf(k) >= kLargePage) ::madvise(block, BytesOf(k) & ~(kLargePage - 1), MADV_HUGEPAGE);
-#endif
-    blocks_.push_back(block);
+    blocks_.reserve(blocks_.size() + 1);
+    blocks_.push_back(AllocateBlock(BytesOf(blocks_.size()), alignof(T)));
   }
 
   std::vector<void*> blocks_;

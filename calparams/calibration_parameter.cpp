@@ -1,5 +1,7 @@
 #include "calparams/calibration_parameter.h"
 
+#include <limits>
+
 #include "calparams/parameter_errors.h"
 #include "tier/common_globals.h"
 #include "tier/error_convention.h"
@@ -69,7 +71,7 @@ void clsCalibrationParameter::SetParameterInformation(std::string strTable, std:
     calparams::DecimalSeparatorOnce separator;
     Fill(calparams::MakeConditions(strTable, strBand, strModel, intHWVersionStart, intHWVersionStop, strRadioOption),
          strParameterName, strValue, separator);
-    strValue = value_;
+    strValue = Value();
   });
 }
 
@@ -88,11 +90,12 @@ void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> co
   // Stored as the user writes decimals. Without a known separator the value stays
   // as it is: dropping the point would turn 12.8 into 128.
   const std::string* symbol = IsDouble(value) ? &separator.Get() : nullptr;
-  if (symbol && !symbol->empty() && *symbol != ".") {
-    value_ = ReplaceAll(value, ".", *symbol);
-  } else {
-    value_.assign(value);
-  }
+  std::string_view kept = symbol && !symbol->empty() && *symbol != "."
+                              ? conditions->pool->KeepValue(ReplaceAll(value, ".", *symbol))
+                              : conditions->pool->KeepValue(value);
+  if (kept.size() > std::numeric_limits<uint32_t>::max()) throw RuntimeError(err::kOutOfMemory);
+  value_data_ = kept.data();
+  value_size_ = static_cast<uint32_t>(kept.size());
   name_ = conditions->pool->Intern(name);
   conditions_ = std::move(conditions);
 }
@@ -100,8 +103,8 @@ void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> co
 std::string clsCalibrationParameter::GetValue() const {
   std::string result;
   TrapAndReport("GetValue", [&] {
-    if (value_.empty()) throw ParameterError(calparams::kInvalidValue, "GetValue");
-    result = value_;
+    if (value_size_ == 0) throw ParameterError(calparams::kInvalidValue, "GetValue");
+    result = Value();
   });
   return result;
 }

@@ -62,7 +62,7 @@ class clsCalibrationParameter {
   // reads as created: empty texts, versions and weighting -1, no conditions.
   bool IsFilled() const { return conditions_ != nullptr; }
   const std::string& ParameterName() const { return name_ ? *name_ : NoText(); }
-  const std::string& Value() const { return value_; }
+  std::string_view Value() const { return {value_data_, value_size_}; }
   int32_t Weighting() const { return conditions_ ? conditions_->Weighting() : -1; }
   const calparams::ParameterConditions* Conditions() const { return conditions_.get(); }
   size_t SourceLine() const { return source_line_; }
@@ -77,11 +77,12 @@ class clsCalibrationParameter {
                  const char* failure) const;
   static const std::string& NoText();
 
-  // Kept small: a store holds a record per parameter line. The name lives in the
-  // conditions' name pool.
-  std::string value_;
+  // Kept small: a store holds a record per parameter line. Name and value live in
+  // the pool of the conditions.
   std::shared_ptr<const calparams::ParameterConditions> conditions_;
   const std::string* name_ = nullptr;
+  const char* value_data_ = nullptr;
+  uint32_t value_size_ = 0;
   uint32_t source_line_;
 };
 

@@ -12,6 +12,7 @@
 
 #include "calparams/block_list.h"
 #include "calparams/name_table.h"
+#include "calparams/text_arena.h"
 
 namespace vx4820cal::calparams {
 
@@ -55,18 +56,22 @@ struct ParameterConditions {
 };
 
 // The texts the records of one load share: parameter names, table names, lists and
-// the conditions themselves. A file states a few dozen tables and lists over
-// thousands of sections and a few hundred names over a million lines, so each is kept
-// once. Everything stays put for as long as the pool lives; the conditions handed out
-// keep their pool alive.
+// the conditions themselves, and the records' values. A file states a few dozen
+// tables and lists over thousands of sections and a few hundred names over a million
+// lines, so each is kept once. Everything stays put for as long as the pool lives;
+// the conditions handed out keep their pool alive.
 class TextPool {
  public:
   const std::string* Intern(std::string_view name);
   const TableName& TableNamed(std::string_view table);
   const ConditionList& ListOf(std::string_view list_text);
   const ParameterConditions& Keep(const ParameterConditions& conditions);
-  // Before the first conditions are kept: how many a large file may bring.
-  void ExpectConditions(size_t count) { conditions_.Expect(count); }
+  std::string_view KeepValue(std::string_view value) { return values_.Keep(value); }
+  // Before the first use: how many conditions and value bytes a large file may bring.
+  void Expect(size_t conditions, size_t value_bytes) {
+    conditions_.Expect(conditions);
+    values_.Expect(value_bytes);
+  }
 
  private:
   struct Hash {
@@ -80,6 +85,7 @@ class TextPool {
   ByText<TableName> tables_;  // by the text as written
   ByText<ConditionList> lists_;
   BlockList<ParameterConditions> conditions_;
+  TextArena values_;
 };
 
 // The conditions of list texts as written in the file. Radio options are not

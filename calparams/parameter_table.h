@@ -3,6 +3,7 @@
 // parameter name, which also remembers the names as written, in answer order, so a
 // tool can print them (the collection itself keeps only folded keys).
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "vx4820cal/collection.h"
@@ -13,8 +14,8 @@ class ParameterTable : public Collection {
  public:
   // Adds value under name; a name already present (in any case) fails with the
   // collection's duplicate-key error and adds nothing.
-  void AddParameter(const std::string& name, const std::string& value) {
-    Add(Variant(value), name);
+  void AddParameter(const std::string& name, std::string_view value) {
+    Add(Variant(std::string(value)), name);
     names_.push_back(name);
   }
   // The names in the order the lookup added them.

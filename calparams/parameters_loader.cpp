@@ -19,7 +19,7 @@ namespace {
 class ParameterLineReader {
  public:
   ParameterLineReader(FileLineReader& lines, clsCalibrationParameters& store) : lines_(lines), store_(store) {
-    pool_->ExpectConditions(lines.SizeBytes() / 512);
+    pool_->Expect(lines.SizeBytes() / 512, lines.SizeBytes() / 8);
   }
 
   void ReadAll() {

@@ -64,7 +64,7 @@ Verdicts Judge(const calparams::Matches& matches) {
     auto [earlier, fresh] = taken.try_emplace(UCase(record->ParameterName()), record);
     if (fresh) {
       result = "wins";
-      verdicts.answer.push_back(record->ParameterName() + " = " + record->Value() + "  (line " +
+      verdicts.answer.push_back(record->ParameterName() + " = " + std::string(record->Value()) + "  (line " +
                                 std::to_string(record->SourceLine()) + ")");
       continue;
     }
@@ -100,7 +100,7 @@ void ExplainTable(const clsCalibrationParameters& store, const RadioArguments& r
     MatchStage stage = record.Explain(query);
     rows.push_back(
         {std::to_string(record.SourceLine()), record.ParameterName(), std::to_string(record.Weighting()),
-         record.Value(),
+         std::string(record.Value()),
          stage == MatchStage::kMatched ? verdicts.result[&record] : "no match: " + WhyNot(record, radio, stage)});
   }
   std::cout << store.PositionsOfTable(radio.table).size() << " records of the table, " << matches.size()

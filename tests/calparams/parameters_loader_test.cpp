@@ -26,7 +26,7 @@ Lines Describe(const clsCalibrationParameters& store) {
     }
     described.push_back(std::to_string(record.SourceLine()) + ":" + c->table->name + "|" + record.ParameterName() + "|" +
                         c->bands->form + "|" + c->models->form + "|" + std::to_string(c->hw_version_start) + "-" +
-                        std::to_string(c->hw_version_stop) + "|" + c->radio_options->form + "|" + record.Value());
+                        std::to_string(c->hw_version_stop) + "|" + c->radio_options->form + "|" + std::string(record.Value()));
   }
   return described;
 }

@@ -29,7 +29,7 @@ Lines RecordsOf(const clsCalibrationParameters& store) {
   Lines records;
   for (const auto& record : store.Records()) {
     records.push_back(record.Conditions()->table->name + "|" + record.ParameterName() + "|" +
-                      (record.Value().size() > 20 ? std::to_string(record.Value().size()) + " chars" : record.Value()));
+                      (record.Value().size() > 20 ? std::to_string(record.Value().size()) + " chars" : std::string(record.Value())));
   }
   return records;
 }
