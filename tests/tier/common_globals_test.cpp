@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 #include "support/test_support.h"
@@ -57,6 +59,47 @@ TEST(Scrambling, NonHexPairIsTypeMismatchWithItsName) {
   }
   EXPECT_EQ(testing::ErrorNumberOf([] { DecryptString("é1"); }), 13);
   EXPECT_EQ(testing::ErrorNumberOf([] { DecryptString("4"); }), 0);  // an odd last digit is read alone
+}
+
+// Character by character, as the scrambled form is defined: the text rotated by one
+// digit, read in pairs, each less its 1-based position; a lone last digit on its own.
+std::string DecryptedOneByOne(std::string_view text) {
+  if (text.empty()) return "";
+  std::string rotated = std::string(text.substr(1)) + text[0];
+  auto digit = [](char c) {
+    if (std::isxdigit(static_cast<unsigned char>(c)) == 0) throw RuntimeError(err::kTypeMismatch);
+    return std::stoi(std::string(1, c), nullptr, 16);
+  };
+  std::string codes;
+  for (size_t i = 0; i < rotated.size(); i += 2) {
+    int value = i + 1 < rotated.size() ? digit(rotated[i]) * 16 + digit(rotated[i + 1]) : digit(rotated[i]);
+    codes.push_back(static_cast<char>(value - static_cast<int>(i / 2 + 1)));
+  }
+  return Cp1252ToUtf8(codes);
+}
+
+TEST(Scrambling, DescramblingAgreesWithReadingOneCharacterAtATime) {
+  // Scrambled lines of every length up to a few words, most of plain ASCII text (the
+  // fast path), some with a character beyond ASCII, a bad digit or a lone last digit.
+  std::mt19937 random(20261210);
+  for (int round = 0; round < 20000; ++round) {
+    std::string plain;
+    for (size_t i = random() % 40; i > 0; --i) plain.push_back(static_cast<char>(' ' + random() % 95));
+    std::string text = EncryptString(plain);
+    switch (random() % 5) {
+      case 0:
+        if (!text.empty()) text[random() % text.size()] = "0123456789abcdefG "[random() % 18];
+        break;
+      case 1: text += "0123456789ABCDEF"[random() % 16]; break;
+      default: break;
+    }
+    std::string expected;
+    int32_t expected_error = testing::ErrorNumberOf([&] { expected = DecryptedOneByOne(text); });
+    std::string actual;
+    int32_t actual_error = testing::ErrorNumberOf([&] { actual = DecryptString(text); });
+    ASSERT_EQ(actual_error, expected_error) << text;
+    ASSERT_EQ(actual, expected) << text;
+  }
 }
 
 TEST(IsDouble, ExactlyOnePointAndDigits) {
