@@ -34,19 +34,26 @@ uint64_t HashOf(std::string_view text) {
 NameTable::NameTable() : slots_(64) {}
 
 const std::string* NameTable::Intern(std::string_view text) {
+  Entry* found = last_ && last_->next && last_->next->text == text ? last_->next : Find(text);
+  if (last_) last_->next = found;
+  last_ = found;
+  return &found->text;
+}
+
+NameTable::Entry* NameTable::Find(std::string_view text) {
   const uint64_t hash = HashOf(text);
   const size_t mask = slots_.size() - 1;
   for (size_t i = hash & mask;; i = (i + 1) & mask) {
     Slot& slot = slots_[i];
-    if (!slot.text) break;
-    if (slot.hash == hash && *slot.text == text) return slot.text;
+    if (!slot.entry) break;
+    if (slot.hash == hash && slot.entry->text == text) return slot.entry;
   }
-  const std::string* kept = &texts_.emplace_back(text);
-  if ((texts_.size()) * 2 > slots_.size()) Grow();
+  Entry* added = &texts_.emplace_back(Entry{std::string(text)});
+  if (texts_.size() * 2 > slots_.size()) Grow();
   for (size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
-    if (!slots_[i].text) {
-      slots_[i] = {kept, hash};
-      return kept;
+    if (!slots_[i].entry) {
+      slots_[i] = {added, hash};
+      return added;
     }
   }
 }
@@ -56,9 +63,9 @@ void NameTable::Grow() {
   old.swap(slots_);
   const size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
-    if (!slot.text) continue;
+    if (!slot.entry) continue;
     size_t i = slot.hash & mask;
-    while (slots_[i].text) i = (i + 1) & mask;
+    while (slots_[i].entry) i = (i + 1) & mask;
     slots_[i] = slot;
   }
 }
