@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "vx4820cal/error.h"
+#include "vx4820cal/key_index.h"
 #include "vx4820cal/letter_case.h"
 #include "vx4820cal/object.h"
 #include "vx4820cal/variant.h"
@@ -26,7 +26,7 @@ class KeyedCollection {
   // Makes room for `more` further elements at once (a reader that knows its count).
   void Reserve(size_t more) {
     entries_.reserve(entries_.size() + more);
-    index_.reserve(index_.size() + more);
+    index_.Reserve(index_.Size() + more);
   }
 
   // Adds at the end, or before the element at position `before` (1-based) when given.
@@ -35,8 +35,7 @@ class KeyedCollection {
     auto entry = std::make_unique<Entry>(Entry{UCase(key), std::move(item)});
     if (before != 0 && (before < 1 || before > Count())) throw RuntimeError(err::kSubscriptOutOfRange);
     if (!entry->folded_key.empty()) {
-      auto [it, inserted] = index_.try_emplace(entry->folded_key, entry.get());
-      if (!inserted) throw RuntimeError(err::kDuplicateKey);
+      if (!index_.Insert(entry.get())) throw RuntimeError(err::kDuplicateKey);
     }
     if (before == 0) {
       entries_.push_back(std::move(entry));
@@ -58,10 +57,10 @@ class KeyedCollection {
 
   // The element under key, or nullptr.
   T* Find(std::string_view key) {
-    auto it = index_.find(UCase(key));
-    return it == index_.end() ? nullptr : &it->second->value;
+    Entry* entry = index_.Find(UCase(key));
+    return entry ? &entry->value : nullptr;
   }
-  bool ContainsKey(std::string_view key) const { return !key.empty() && index_.count(UCase(key)) != 0; }
+  bool ContainsKey(std::string_view key) const { return !key.empty() && index_.Find(UCase(key)) != nullptr; }
 
   void Remove(int32_t position) { Erase(CheckedIndex(position)); }
   void Remove(std::string_view key) {
@@ -77,7 +76,7 @@ class KeyedCollection {
     Remove(PositionOf(index_or_key));
   }
   void Clear() {
-    index_.clear();
+    index_.Clear();
     entries_.clear();
   }
 
@@ -110,20 +109,20 @@ class KeyedCollection {
     }
   }
   const Entry* FindEntry(std::string_view key) const {
-    auto it = key.empty() ? index_.end() : index_.find(UCase(key));
-    if (it == index_.end()) throw RuntimeError(err::kInvalidArgument);
-    return it->second;
+    const Entry* entry = key.empty() ? nullptr : index_.Find(UCase(key));
+    if (!entry) throw RuntimeError(err::kInvalidArgument);
+    return entry;
   }
   Entry* FindEntry(std::string_view key) {
     return const_cast<Entry*>(static_cast<const KeyedCollection*>(this)->FindEntry(key));
   }
   void Erase(size_t index) {
-    if (!entries_[index]->folded_key.empty()) index_.erase(entries_[index]->folded_key);
+    if (!entries_[index]->folded_key.empty()) index_.Erase(entries_[index].get());
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
   }
 
   std::vector<std::unique_ptr<Entry>> entries_;
-  std::unordered_map<std::string, Entry*> index_;
+  KeyIndex<Entry> index_;
 };
 
 // The general collection the host and the component hand each other (version paths,

@@ -4,6 +4,8 @@
 
 #include "support/test_support.h"
 
+#include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,41 @@ TEST(KeyedCollection, AddBeforeAPosition) {
   c.Add(Variant("middle"), "m", 2);
   EXPECT_EQ(Texts(c), (std::vector<std::string>{"first", "middle", "last"}));
   EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("x"), "", 5); }), err::kSubscriptOutOfRange);
+}
+
+TEST(KeyedCollection, AgreesWithAPlainMapOverManyAddsAndRemoves) {
+  // Few distinct keys and many removals: probe runs wrap around the index and holes
+  // open in the middle of them.
+  std::mt19937 random(4820);
+  KeyedCollection<int> collection;
+  std::map<std::string, int> model;
+  for (int step = 0; step < 20000; ++step) {
+    std::string key = "key" + std::to_string(random() % 300);
+    if (random() % 3 == 0) {
+      if (model.erase(key) != 0) {
+        collection.Remove(std::string_view(key));
+      } else {
+        ASSERT_EQ(testing::ErrorNumberOf([&] { collection.Remove(std::string_view(key)); }), err::kInvalidArgument);
+      }
+    } else if (!model.count(key)) {
+      collection.Add(step, key);
+      model[key] = step;
+    } else {
+      ASSERT_EQ(testing::ErrorNumberOf([&] { collection.Add(step, key); }), err::kDuplicateKey);
+    }
+    if (step % 97 == 0) {
+      ASSERT_EQ(collection.Count(), static_cast<int32_t>(model.size()));
+      for (int k = 0; k < 300; ++k) {
+        std::string probe = "KEY" + std::to_string(k);
+        auto it = model.find("key" + std::to_string(k));
+        int* found = collection.Find(probe);
+        ASSERT_EQ(found != nullptr, it != model.end()) << probe;
+        if (found) {
+          ASSERT_EQ(*found, it->second);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+#pragma once
+// The keyed collection's index from folded keys to elements: open-addressed with
+// linear probing, each slot holding a key's hash and its element, so that adding a
+// new key costs one slot visit and no allocation, and a hundred thousand keys do not
+// scatter a hundred thousand nodes over the heap.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "vx4820cal/text_hash.h"
+
+namespace vx4820cal {
+
+// Entry: any type whose text member `key` (folded_key by default) names it, kept at a
+// fixed address while indexed.
+template <class Entry, auto key = &Entry::folded_key>
+class KeyIndex {
+ public:
+  size_t Size() const { return size_; }
+
+  Entry* Find(std::string_view folded_key) const {
+    if (size_ == 0) return nullptr;
+    const uint64_t hash = HashText(folded_key);
+    for (size_t i = Home(hash);; i = Next(i)) {
+      const Slot& slot = slots_[i];
+      if (!slot.entry) return nullptr;
+      if (slot.hash == hash && slot.entry->*key == folded_key) return slot.entry;
+    }
+  }
+
+  // False, and nothing changes, when the entry's key is indexed already.
+  bool Insert(Entry* entry) {
+    if ((size_ + 1) * 2 > slots_.size()) Rehash(std::max<size_t>(16, slots_.size() * 2));
+    const uint64_t hash = HashText(entry->*key);
+    size_t i = Home(hash);
+    for (; slots_[i].entry; i = Next(i)) {
+      if (slots_[i].hash == hash && slots_[i].entry->*key == entry->*key) return false;
+    }
+    slots_[i] = {hash, entry};
+    ++size_;
+    return true;
+  }
+
+  void Erase(const Entry* entry) {
+    if (size_ == 0) return;
+    size_t hole = Home(HashText(entry->*key));
+    while (slots_[hole].entry && slots_[hole].entry != entry) hole = Next(hole);
+    if (!slots_[hole].entry) return;
+    slots_[hole] = {};
+    --size_;
+    // Later slots of the same probe run move back into the hole, so that every key
+    // stays reachable from its home slot without gaps.
+    for (size_t i = Next(hole); slots_[i].entry; i = Next(i)) {
+      const size_t home = Home(slots_[i].hash);
+      const bool reachable_past_hole = hole <= i ? (home > hole && home <= i) : (home > hole || home <= i);
+      if (reachable_past_hole) continue;
+      slots_[hole] = slots_[i];
+      slots_[i] = {};
+      hole = i;
+    }
+  }
+
+  void Reserve(size_t count) {
+    size_t wanted = 16;
+    while (wanted < count * 2) wanted *= 2;
+    if (wanted > slots_.size()) Rehash(wanted);
+  }
+
+  void Clear() {
+    slots_.clear();
+    size_ = 0;
+  }
+
+ private:
+  struct Slot {
+    uint64_t hash = 0;
+    Entry* entry = nullptr;
+  };
+
+  size_t Home(uint64_t hash) const { return hash & (slots_.size() - 1); }
+  size_t Next(size_t i) const { return (i + 1) & (slots_.size() - 1); }
+
+  void Rehash(size_t capacity) {
+    std::vector<Slot> old(capacity);
+    old.swap(slots_);
+    for (const Slot& slot : old) {
+      if (!slot.entry) continue;
+      size_t i = Home(slot.hash);
+      while (slots_[i].entry) i = Next(i);
+      slots_[i] = slot;
+    }
+  }
+
+  std::vector<Slot> slots_;  // a power of two long, at most half full
+  size_t size_ = 0;
+};
+
+}  // namespace vx4820cal
