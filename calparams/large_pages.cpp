@@ -28,7 +28,7 @@ void* AllocateBlock(size_t bytes, size_t alignment) {
 }
 
 void FreeBlock(void* block, size_t bytes, size_t alignment) {
-  ::operator delete(block, RoundedSize(bytes), AlignmentFor(bytes, alignment));
+  ::operator delete(block, AlignmentFor(bytes, alignment));
 }
 
 }  // namespace vx4820cal::calparams
