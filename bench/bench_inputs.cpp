@@ -1,11 +1,16 @@
 #include "bench/bench_inputs.h"
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 #include "bench/generator.h"
@@ -16,12 +21,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr std::string_view kScratchPrefix = "vx4820cal-bench-";
+
+fs::path TemporaryFolder() {
+  const char* tmp = std::getenv("TMPDIR");
+  return tmp && *tmp ? tmp : "/tmp";
+}
+
+// Folders of earlier runs that ended without removing theirs (killed or crashed): each
+// name holds its run's process id, and a run whose process is gone needs it no more.
+void RemoveAbandonedFolders(const fs::path& tmp) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(tmp, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(kScratchPrefix, 0) != 0) continue;
+    const long pid = std::strtol(name.c_str() + kScratchPrefix.size(), nullptr, 10);
+    if (pid <= 0 || ::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+    std::error_code ignored;
+    fs::remove_all(entry.path(), ignored);
+  }
+}
+
 // The temporary folder: made on first use, removed with everything in it at exit.
 class ScratchRoot {
  public:
   ScratchRoot() {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vx4820cal-bench-XXXXXX";
+    const fs::path tmp = TemporaryFolder();
+    RemoveAbandonedFolders(tmp);
+    std::string pattern = (tmp / kScratchPrefix).string() + std::to_string(::getpid()) + "-XXXXXX";
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
     path_ = pattern;
   }
