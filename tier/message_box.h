@@ -4,15 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace vx4820cal {
+#include "vx4820cal/message_box_values.h"
 
-// Styles and answers use the host's values.
-inline constexpr int32_t kOkOnly = 0;
-inline constexpr int32_t kCritical = 16;
-inline constexpr int32_t kYesNoExclamation = 52;
-inline constexpr int32_t kAnswerOk = 1;
-inline constexpr int32_t kAnswerYes = 6;
-inline constexpr int32_t kAnswerNo = 7;
+namespace vx4820cal {
 
 // Shows the box and answers the button pressed.
 int32_t ShowSystemMessageBox(const std::string& text, const std::string& title, int32_t style);

@@ -13,7 +13,6 @@ namespace {
 
 using modItierValidatorSupport::CheckValidatorInitialised;
 
-constexpr int32_t kStatusRadioCommandsFailed = 1;
 constexpr const char* kPortSettingName = "CommPortNumber";
 constexpr const char* kPortSettingDefault = "1";
 
@@ -40,7 +39,7 @@ void ReconnectRadio(Imessenger& messenger) {
 // After a refused form change: offers to reconnect when the radio's shutdown commands
 // failed on a closing form, and reconnects when the user accepts. True to validate again.
 bool OfferRetry(Imessenger& messenger, bool blnClosingForm) {
-  bool offered = messenger.GetStatus() == kStatusRadioCommandsFailed && blnClosingForm;
+  bool offered = messenger.GetStatus() == Imessenger::kStatusRadioCommandsFailed && blnClosingForm;
   if (!offered || !UserWantsToRetry(messenger)) return false;
   ReconnectRadio(messenger);
   return true;

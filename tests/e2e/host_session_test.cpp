@@ -5,6 +5,8 @@
 
 #include "e2e/e2e_fixture.h"
 #include "host/host_queries.h"
+#include "vx4820cal/interfaces/imessenger.h"
+#include "vx4820cal/message_box_values.h"
 
 namespace vx4820cal {
 namespace {
@@ -14,9 +16,9 @@ using simhost::HostSession;
 using simhost::SimHost;
 using Texts = std::vector<std::string>;
 
-constexpr int32_t kYes = 6;
-constexpr int32_t kNo = 7;
-constexpr int32_t kShutdownFailed = 1;
+constexpr int32_t kYes = kAnswerYes;
+constexpr int32_t kNo = kAnswerNo;
+constexpr int32_t kShutdownFailed = Imessenger::kStatusRadioCommandsFailed;
 const FrequencyRanges kVhf = {136000, 174000, 136000, 174000, "6.25/12.5"};
 const FrequencyRanges k800 = {762000, 776000, 851000, 870000, "12.5/25"};
 

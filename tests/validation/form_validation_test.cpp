@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "validation/validator_session.h"
+#include "vx4820cal/interfaces/imessenger.h"
+#include "vx4820cal/message_box_values.h"
 
 namespace vx4820cal {
 namespace {
@@ -13,9 +15,9 @@ using testing::RaisedBy;
 using testing::ValidatorSession;
 using Ops = std::vector<std::string>;
 
-constexpr int32_t kShutdownFailed = 1;
-constexpr int32_t kYes = 6;
-constexpr int32_t kNo = 7;
+constexpr int32_t kYes = kAnswerYes;
+constexpr int32_t kNo = kAnswerNo;
+constexpr int32_t kShutdownFailed = Imessenger::kStatusRadioCommandsFailed;
 
 const std::vector<std::string> kRetryPrompt = {
     "Unable to perform test shutdown commands for this radio. Please ensure that radio is properly connected.  "

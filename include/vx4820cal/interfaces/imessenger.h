@@ -14,6 +14,8 @@ namespace vx4820cal {
 class Imessenger : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{D77926DF-A412-4624-A74E-A4471D7D3FA2}";
+  // The status after the radio commands of the last form change failed.
+  static constexpr int32_t kStatusRadioCommandsFailed = 1;
   virtual int32_t GetStatus() = 0;
   virtual std::string GetSetting(std::string strName, std::string strDefault) = 0;
   virtual void MessageBox(std::string strPrompt, int32_t lngButtons, std::string strTitle,
