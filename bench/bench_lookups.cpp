@@ -10,7 +10,7 @@
 #include "bench/generator.h"
 #include "calparams/parameter_store.h"
 #include "provider/band_limits.h"
-#include "tier/project_globals.h"
+#include "common/project_globals.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::bench {

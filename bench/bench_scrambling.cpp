@@ -3,8 +3,8 @@
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
 
 namespace vx4820cal::bench {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "bench/random.h"
 #include "bench/source_writer.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/text.h"
-#include "tier/text_file.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/text.h"
+#include "common/text_file.h"
 
 namespace vx4820cal::bench {
 namespace {

@@ -3,9 +3,9 @@
 #include <limits>
 
 #include "calparams/parameter_errors.h"
-#include "tier/common_globals.h"
-#include "tier/error_convention.h"
-#include "tier/text.h"
+#include "common/common_globals.h"
+#include "common/error_convention.h"
+#include "common/text.h"
 
 namespace vx4820cal {
 

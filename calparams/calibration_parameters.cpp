@@ -3,7 +3,7 @@
 #include "calparams/parameter_store.h"
 #include "calparams/parameters_file.h"
 #include "calparams/parameters_loader.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 

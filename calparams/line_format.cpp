@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace vx4820cal::calparams {
 namespace {

@@ -1,6 +1,6 @@
 #include "calparams/list_form.h"
 
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace vx4820cal::calparams {
 

@@ -1,7 +1,7 @@
 #include "calparams/match_query.h"
 
 #include "calparams/list_form.h"
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace vx4820cal::calparams {
 namespace {

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "calparams/block_list.h"
-#include "calparams/name_table.h"
-#include "calparams/text_arena.h"
+#include "common/block_list.h"
+#include "common/name_table.h"
+#include "common/text_arena.h"
 
 namespace vx4820cal::calparams {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "tier/text.h"
+#include "common/text.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "calparams/block_list.h"
+#include "common/block_list.h"
 #include "calparams/calibration_parameter.h"
 #include "calparams/match_query.h"
 #include "vx4820cal/collection.h"

@@ -1,7 +1,7 @@
 #include "calparams/parameters_file.h"
 
 #include "calparams/working_copy.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 

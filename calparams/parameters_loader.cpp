@@ -6,10 +6,10 @@
 #include "calparams/parameter_errors.h"
 #include "calparams/parameter_store.h"
 #include "calparams/section_state.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/scrambled_text.h"
-#include "tier/text_file.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/scrambled_text.h"
+#include "common/text_file.h"
 
 namespace vx4820cal::calparams {
 namespace {

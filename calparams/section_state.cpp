@@ -1,6 +1,6 @@
 #include "calparams/section_state.h"
 
-#include "tier/conversions.h"
+#include "common/conversions.h"
 
 namespace vx4820cal::calparams {
 

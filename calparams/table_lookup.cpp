@@ -11,9 +11,9 @@
 #include "calparams/parameter_errors.h"
 #include "calparams/parameter_store.h"
 #include "calparams/parameter_table.h"
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 #include "vx4820cal/interfaces/imessenger.h"
 #include "vx4820cal/interfaces/itier.h"
 

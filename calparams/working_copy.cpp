@@ -1,10 +1,10 @@
 #include "calparams/working_copy.h"
 
-#include "calparams/atomic_file.h"
-#include "tier/common_globals.h"
-#include "tier/scrambled_text.h"
-#include "tier/text.h"
-#include "tier/text_file.h"
+#include "common/atomic_file.h"
+#include "common/common_globals.h"
+#include "common/scrambled_text.h"
+#include "common/text.h"
+#include "common/text_file.h"
 
 namespace vx4820cal::calparams {
 namespace {

@@ -10,8 +10,8 @@
 #include "cli/tool_session.h"
 #include "provider/band_limits.h"
 #include "provider/band_limits_fields.h"
-#include "tier/object_access.h"
-#include "tier/project_globals.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
 
 namespace vx4820cal::cli {
 namespace {

@@ -12,7 +12,7 @@
 #include "cli/terminal_message_boxes.h"
 #include "cli/tool_session.h"
 #include "host/host_queries.h"
-#include "tier/message_box.h"
+#include "common/message_box.h"
 
 namespace vx4820cal::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "calparams/list_form.h"
-#include "tier/conversions.h"
+#include "common/conversions.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::cli {

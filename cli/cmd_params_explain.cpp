@@ -10,7 +10,7 @@
 #include "calparams/parameters_file.h"
 #include "cli/cmd_params_common.h"
 #include "cli/tool_session.h"
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace vx4820cal::cli {
 namespace {

@@ -10,7 +10,7 @@
 #include "calparams/parameters_file.h"
 #include "cli/cmd_params_common.h"
 #include "cli/tool_session.h"
-#include "tier/text_file.h"
+#include "common/text_file.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::cli {

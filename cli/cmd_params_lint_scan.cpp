@@ -7,10 +7,10 @@
 #include "calparams/section_state.h"
 #include "calparams/working_copy.h"
 #include "cli/cmd_params_lint.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/text.h"
-#include "tier/text_file.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/text.h"
+#include "common/text_file.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::cli {

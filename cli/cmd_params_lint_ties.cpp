@@ -7,8 +7,8 @@
 
 #include "calparams/list_form.h"
 #include "cli/cmd_params_lint.h"
-#include "tier/common_globals.h"
-#include "tier/text.h"
+#include "common/common_globals.h"
+#include "common/text.h"
 
 namespace vx4820cal::cli {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "cli/command.h"
 #include "cli/tool_session.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/text_file.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/text_file.h"
 
 namespace vx4820cal::cli {
 namespace {

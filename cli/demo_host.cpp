@@ -1,7 +1,7 @@
 #include "cli/demo_host.h"
 
 #include "cli/terminal_message_boxes.h"
-#include "tier/message_box.h"
+#include "common/message_box.h"
 
 namespace vx4820cal::cli {
 

@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "cli/tool_session.h"
-#include "tier/message_box.h"
-#include "tier/text.h"
+#include "common/message_box.h"
+#include "common/text.h"
 
 namespace vx4820cal::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "cli/terminal_message_boxes.h"
-#include "tier/error_convention.h"
-#include "tier/text.h"
+#include "common/error_convention.h"
+#include "common/text.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/interfaces/iterminator.h"
 

@@ -12,7 +12,7 @@
 #include "calparams/parameter_store.h"
 #include "calparams/parameter_table.h"
 #include "fuzz_support.h"
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace {
 

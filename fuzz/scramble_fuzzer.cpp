@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
 
 using namespace vx4820cal;
 

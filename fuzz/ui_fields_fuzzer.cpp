@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "tier/common_globals.h"
-#include "tier/text_file.h"
+#include "common/common_globals.h"
+#include "common/text_file.h"
 #include "ui/user_fields.h"
 
 namespace {

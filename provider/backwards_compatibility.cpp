@@ -3,9 +3,9 @@
 
 #include "provider/delegate_provider_owner.h"
 #include "provider/provider_hooks.h"
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 
 namespace vx4820cal {
 namespace {

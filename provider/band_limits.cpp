@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "provider/band_limits_fields.h"
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
-#include "tier/project_globals.h"
-#include "tier/text.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
+#include "common/text.h"
 #include "vx4820cal/collection.h"
 
 namespace vx4820cal {

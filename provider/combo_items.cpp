@@ -1,7 +1,7 @@
 // Filling the host's selection lists.
 #include "provider/provider_hooks.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 #include "vx4820cal/interfaces/iproviderowner.h"
 
 namespace vx4820cal {

@@ -1,7 +1,7 @@
 #include "provider/delegate_provider_owner.h"
 
-#include "tier/object_access.h"
-#include "tier/project_globals.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
 #include "vx4820cal/interfaces/itier.h"
 
 namespace vx4820cal {

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "provider/provider_hooks.h"
-#include "tier/error_convention.h"
-#include "tier/message_box.h"
+#include "common/error_convention.h"
+#include "common/message_box.h"
 
 namespace vx4820cal {
 namespace {

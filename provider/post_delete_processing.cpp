@@ -1,7 +1,7 @@
 // What happens after the host deleted a record.
 #include "provider/provider_hooks.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 #include "vx4820cal/interfaces/imessenger.h"
 
 namespace vx4820cal {

@@ -2,7 +2,7 @@
 
 #include "provider/delegate_provider_owner.h"
 #include "provider/provider_hooks.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 

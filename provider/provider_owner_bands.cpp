@@ -1,9 +1,9 @@
 // The band questions of the provider owner: every answer is the delegate tier's.
 #include "provider/delegate_provider_owner.h"
 #include "provider/provider_owner.h"
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 #include "vx4820cal/interfaces/iprovider.h"
 
 namespace vx4820cal {

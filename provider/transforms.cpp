@@ -1,8 +1,8 @@
 // Derived fields between their stored and shown form: this tier has none to convert,
 // but a derived field the provider lacks is still an error for the caller.
 #include "provider/provider_hooks.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 
 namespace vx4820cal {
 namespace {

@@ -3,9 +3,9 @@
 #include <utility>
 
 #include "schema/schema_support.h"
-#include "tier/col_prov_info.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "schema/col_prov_info.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 #include "vx4820cal/interfaces/iprovinfo.h"

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "schema/version_chain.h"
-#include "tier/col_prov_info.h"
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
-#include "tier/text.h"
+#include "schema/col_prov_info.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
+#include "common/text.h"
 
 namespace vx4820cal::modItierSchemaSupport {
 namespace {

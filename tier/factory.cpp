@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calparams/calibration_parameters.h"
-#include "tier/object_access.h"
-#include "tier/text.h"
+#include "common/object_access.h"
+#include "common/text.h"
 #include "tier/vx4820cal_tier.h"
 #include "vx4820cal/component.h"
 

@@ -1,8 +1,8 @@
 #include "tier/local_tier_support.h"
 
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
-#include "tier/project_globals.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
 
 namespace vx4820cal {
 

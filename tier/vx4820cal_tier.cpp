@@ -6,10 +6,10 @@
 #include "provider/band_limits.h"
 #include "provider/provider_owner.h"
 #include "schema/schema.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "tier/local_tier_support.h"
-#include "tier/object_access.h"
-#include "tier/project_globals.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
 #include "ui/tier_ui.h"
 #include "validation/tier_validator.h"
 

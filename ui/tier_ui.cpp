@@ -1,8 +1,8 @@
 #include "ui/tier_ui.h"
 
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
 #include "ui/user_interface_module.h"
 
 namespace vx4820cal {

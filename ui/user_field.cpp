@@ -1,7 +1,7 @@
 #include "ui/user_field.h"
 
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 

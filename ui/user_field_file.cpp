@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/scrambled_text.h"
-#include "tier/text_file.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/scrambled_text.h"
+#include "common/text_file.h"
 #include "ui/user_fields.h"
 
 namespace vx4820cal {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "vx4820cal/snapshot_enumerator.h"
 
 namespace vx4820cal {

@@ -1,7 +1,7 @@
 #include "ui/user_interface_module.h"
 
-#include "tier/error_convention.h"
-#include "tier/late_bound.h"
+#include "common/error_convention.h"
+#include "common/late_bound.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

@@ -3,9 +3,9 @@
 #include <memory>
 #include <string_view>
 
-#include "tier/error_convention.h"
-#include "tier/object_access.h"
-#include "tier/project_globals.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
 #include "vx4820cal/interfaces/itier.h"
 #include "vx4820cal/interfaces/itiervalidator.h"
 

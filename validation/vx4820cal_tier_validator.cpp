@@ -1,9 +1,9 @@
 #include "validation/vx4820cal_tier_validator.h"
 
-#include "tier/conversions.h"
-#include "tier/error_convention.h"
-#include "tier/message_box.h"
-#include "tier/object_access.h"
+#include "common/conversions.h"
+#include "common/error_convention.h"
+#include "common/message_box.h"
+#include "common/object_access.h"
 #include "validation/delegate_forwarding.h"
 #include "validation/validator_support.h"
 #include "vx4820cal/interfaces/imessenger.h"

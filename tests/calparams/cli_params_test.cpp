@@ -4,7 +4,7 @@
 #include <set>
 
 #include "fixtures/parameters_fixture.h"
-#include "tier/common_globals.h"
+#include "common/common_globals.h"
 
 namespace vx4820cal {
 namespace {

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace vx4820cal::calparams {
 namespace {

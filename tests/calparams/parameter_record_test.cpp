@@ -8,7 +8,7 @@
 #include "calparams/list_form.h"
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 namespace {

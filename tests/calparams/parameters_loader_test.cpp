@@ -4,8 +4,8 @@
 
 #include "fixtures/parameters_fixture.h"
 #include "host/message_box_recorder.h"
-#include "tier/common_globals.h"
-#include "tier/error_convention.h"
+#include "common/common_globals.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 namespace {

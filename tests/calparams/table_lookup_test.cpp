@@ -8,7 +8,7 @@
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_tier.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 namespace {

@@ -6,7 +6,7 @@
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_tier.h"
-#include "tier/project_globals.h"
+#include "common/project_globals.h"
 #include "tier/vx4820cal_tier.h"
 
 namespace vx4820cal {

@@ -6,11 +6,11 @@
 #include <chrono>
 #include <set>
 
-#include "calparams/atomic_file.h"
+#include "common/atomic_file.h"
 #include "calparams/parameters_file.h"
 #include "fixtures/parameters_fixture.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
 
 namespace vx4820cal {
 namespace {

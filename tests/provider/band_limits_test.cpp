@@ -10,8 +10,8 @@
 #include "host/message_box_recorder.h"
 #include "provider/band_limits_fields.h"
 #include "support/test_support.h"
-#include "tier/error_convention.h"
-#include "tier/project_globals.h"
+#include "common/error_convention.h"
+#include "common/project_globals.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

@@ -14,9 +14,9 @@
 #include "host/sim_provider.h"
 #include "provider/provider_owner.h"
 #include "support/test_support.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "tier/local_tier_support.h"
-#include "tier/project_globals.h"
+#include "common/project_globals.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::testing {

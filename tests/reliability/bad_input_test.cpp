@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "calparams/fixtures/parameters_fixture.h"
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/text.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/text.h"
 #include "ui/user_fields.h"
 
 namespace vx4820cal {

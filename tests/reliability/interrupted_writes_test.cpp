@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "calparams/atomic_file.h"
+#include "common/atomic_file.h"
 #include "calparams/fixtures/parameters_fixture.h"
 #include "calparams/working_copy.h"
-#include "tier/common_globals.h"
+#include "common/common_globals.h"
 
 namespace vx4820cal {
 namespace {

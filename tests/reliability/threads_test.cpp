@@ -20,7 +20,7 @@
 #include "provider/band_limits.h"
 #include "support/test_support.h"
 #include "tier/local_tier_support.h"
-#include "tier/project_globals.h"
+#include "common/project_globals.h"
 #include "ui/user_interface_module.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/interfaces.h"

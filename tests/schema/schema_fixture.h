@@ -12,8 +12,8 @@
 #include "host/sim_prov_info.h"
 #include "schema/schema.h"
 #include "support/test_support.h"
-#include "tier/col_prov_info.h"
-#include "tier/error_convention.h"
+#include "schema/col_prov_info.h"
+#include "common/error_convention.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::testing {

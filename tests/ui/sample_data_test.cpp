@@ -2,9 +2,9 @@
 // .txt people edit, and it must define the fields the rest of the tier names.
 #include <gtest/gtest.h>
 
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/text_file.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/text_file.h"
 #include "ui/tier_ui.h"
 #include "ui/user_fields.h"
 #include "ui_test_helpers.h"

@@ -8,7 +8,7 @@
 
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "ui/user_fields.h"
 #include "vx4820cal/component.h"
 

@@ -14,9 +14,9 @@
 #include "host/sim_delegate_tier.h"
 #include "host/sim_delegate_validator.h"
 #include "support/test_support.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "tier/local_tier_support.h"
-#include "tier/project_globals.h"
+#include "common/project_globals.h"
 #include "validation/tier_validator.h"
 #include "vx4820cal/component.h"
 

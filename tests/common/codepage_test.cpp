@@ -1,8 +1,8 @@
-#include "tier/codepage.h"
+#include "common/codepage.h"
 
 #include <gtest/gtest.h>
 
-#include "tier/text.h"
+#include "common/text.h"
 
 namespace vx4820cal {
 namespace {

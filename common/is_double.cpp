@@ -1,5 +1,5 @@
-#include "tier/common_globals.h"
-#include "tier/error_convention.h"
+#include "common/common_globals.h"
+#include "common/error_convention.h"
 
 namespace vx4820cal {
 

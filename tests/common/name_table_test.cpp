@@ -1,6 +1,6 @@
 // The loader's name table: one kept copy per distinct text, at an address that stays
 // while the table grows.
-#include "calparams/name_table.h"
+#include "common/name_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 
 #include <filesystem>
 #include <new>
 #include <system_error>
 
-#include "tier/message_box.h"
+#include "common/message_box.h"
 #include "vx4820cal/interfaces/iterminator.h"
 
 namespace vx4820cal {

@@ -1,10 +1,10 @@
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 
 #include <gtest/gtest.h>
 
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"
-#include "tier/message_box.h"
+#include "common/message_box.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

@@ -1,4 +1,4 @@
-#include "tier/common_globals.h"
+#include "common/common_globals.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <string>
 
 #include "support/test_support.h"
-#include "tier/codepage.h"
+#include "common/codepage.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 

@@ -1,4 +1,4 @@
-#include "calparams/large_pages.h"
+#include "common/large_pages.h"
 
 #include <sys/mman.h>
 

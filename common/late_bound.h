@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tier/object_access.h"
+#include "common/object_access.h"
 #include "vx4820cal/interfaces/ilatebound.h"
 
 namespace vx4820cal {

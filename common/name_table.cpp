@@ -1,4 +1,4 @@
-#include "calparams/name_table.h"
+#include "common/name_table.h"
 
 namespace vx4820cal::calparams {
 

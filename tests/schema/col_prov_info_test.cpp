@@ -1,4 +1,4 @@
-#include "tier/col_prov_info.h"
+#include "schema/col_prov_info.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "host/message_box_recorder.h"
 #include "host/sim_prov_info.h"
 #include "support/test_support.h"
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

@@ -1,4 +1,4 @@
-#include "tier/text_file.h"
+#include "common/text_file.h"
 
 #include <sys/stat.h>
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "tier/codepage.h"
-#include "tier/common_globals.h"
-#include "tier/error_convention.h"
-#include "tier/scrambled_text.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/error_convention.h"
+#include "common/scrambled_text.h"
 
 namespace vx4820cal {
 namespace {

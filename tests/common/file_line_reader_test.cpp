@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/test_support.h"
-#include "tier/text_file.h"
+#include "common/text_file.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {

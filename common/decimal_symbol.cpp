@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "tier/common_globals.h"
-#include "tier/error_convention.h"
+#include "common/common_globals.h"
+#include "common/error_convention.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

@@ -3,7 +3,7 @@
 // as IcolProvInfo), and an in-order walk over any such collection, the host's too.
 #include <memory>
 
-#include "tier/object_access.h"
+#include "common/object_access.h"
 #include "vx4820cal/interfaces/icolprovinfo.h"
 #include "vx4820cal/interfaces/ienumerator.h"
 #include "vx4820cal/interfaces/iprovinfo.h"

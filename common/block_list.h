@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "calparams/large_pages.h"
+#include "common/large_pages.h"
 
 namespace vx4820cal::calparams {
 

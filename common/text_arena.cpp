@@ -1,10 +1,10 @@
-#include "calparams/text_arena.h"
+#include "common/text_arena.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
-#include "calparams/large_pages.h"
+#include "common/large_pages.h"
 
 namespace vx4820cal::calparams {
 

@@ -1,4 +1,4 @@
-#include "tier/conversions.h"
+#include "common/conversions.h"
 
 #include <gtest/gtest.h>
 

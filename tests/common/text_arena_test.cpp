@@ -1,6 +1,6 @@
 // The values' arena: every kept text stays intact where it was put, whether it fits
 // the current block, needs a new one, or is larger than any block.
-#include "calparams/text_arena.h"
+#include "common/text_arena.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calparams/atomic_file.h"
+#include "common/atomic_file.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -3,7 +3,7 @@
 #include <mutex>
 #include <string>
 
-#include "tier/text.h"
+#include "common/text.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 

@@ -1,4 +1,4 @@
-#include "tier/codepage.h"
+#include "common/codepage.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "tier/text.h"
+#include "common/text.h"
 
 #include "vx4820cal/letter_case.h"
 

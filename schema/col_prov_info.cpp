@@ -1,10 +1,10 @@
-#include "tier/col_prov_info.h"
+#include "schema/col_prov_info.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "tier/error_convention.h"
+#include "common/error_convention.h"
 #include "vx4820cal/collection.h"
 #include "vx4820cal/snapshot_enumerator.h"
 

@@ -1,12 +1,12 @@
-#include "tier/conversions.h"
+#include "common/conversions.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
-#include "tier/common_globals.h"
-#include "tier/text.h"
+#include "common/common_globals.h"
+#include "common/text.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {

@@ -1,7 +1,7 @@
 // The store's block list: elements stay where they were put while the list grows
 // over many blocks, are found by position across block boundaries, and are destroyed
 // exactly once.
-#include "calparams/block_list.h"
+#include "common/block_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tier/message_box.h"
+#include "common/message_box.h"
 
 #include <cstdio>
 #include <memory>
