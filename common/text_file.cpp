@@ -1,6 +1,8 @@
 #include "common/text_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -33,9 +35,31 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+FileVersion VersionFrom(const struct stat& status) {
+  FileVersion version;
+  version.device = static_cast<uint64_t>(status.st_dev);
+  version.file = static_cast<uint64_t>(status.st_ino);
+  version.size = static_cast<uint64_t>(status.st_size);
+  version.modified_ns = int64_t{status.st_mtim.tv_sec} * 1000000000 + status.st_mtim.tv_nsec;
+  version.permissions = static_cast<uint32_t>(status.st_mode & 0777);
+  return version;
+}
+
+// A FIFO would block the open or the reads for good, a device such as /dev/zero never
+// ends, a directory holds no lines: only a regular file is a data file. The path is
+// looked at before anything is opened, and the opened file once more, as another may
+// have taken the name in between; the open itself cannot block.
 std::FILE* OpenForReading(const std::filesystem::path& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) throw RuntimeError(OpenFailureNumber(errno, path));
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) throw RuntimeError(err::kPathFileAccess);
+  int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) throw RuntimeError(OpenFailureNumber(errno, path));
+  bool regular = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
+  std::FILE* file = regular ? ::fdopen(descriptor, "rb") : nullptr;
+  if (!file) {
+    ::close(descriptor);
+    throw RuntimeError(err::kPathFileAccess);
+  }
   return file;
 }
 
@@ -44,6 +68,12 @@ std::FILE* OpenForReading(const std::filesystem::path& path) {
 constexpr size_t kBlockSize = size_t{64} << 10;
 
 }  // namespace
+
+std::optional<FileVersion> VersionOf(const std::filesystem::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return VersionFrom(status);
+}
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
   std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
@@ -73,19 +103,23 @@ std::string_view LineReader::Next() {
 }
 
 FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenForReading(path)) {
-  struct stat status {};
-  if (::fstat(::fileno(file_.get()), &status) == 0 && status.st_size > 0) {
-    size_bytes_ = static_cast<size_t>(status.st_size);
-  }
+  opened_ = CurrentVersion();
+  size_bytes_ = static_cast<size_t>(opened_.size);
   buffer_.resize(kBlockSize);
+}
+
+FileVersion FileLineReader::CurrentVersion() const {
+  struct stat status {};
+  if (::fstat(::fileno(file_.get()), &status) != 0) throw RuntimeError(err::kPathFileAccess);
+  return VersionFrom(status);
 }
 
 bool FileLineReader::Fill() {
   if (at_eof_) return false;
   // Unread bytes move to the front; a line longer than the buffer makes it grow.
   if (begin_ > 0) {
-    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
-              buffer_.begin());
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_),
+              buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
     end_ -= begin_;
     begin_ = 0;
   }
@@ -93,6 +127,7 @@ bool FileLineReader::Fill() {
   size_t count = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
   if (std::ferror(file_.get())) throw RuntimeError(err::kPathFileAccess);
   end_ += count;
+  bytes_read_ += count;
   if (count == 0) at_eof_ = true;
   return count > 0;
 }

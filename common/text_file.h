@@ -1,16 +1,36 @@
 #pragma once
 // The data files' line format: a line ends at CR LF or at a lone CR; a lone LF is part
 // of the line. A file is read whole and cut into lines without copying.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace vx4820cal {
 
+// One state of one file: which file it is, its size and its last write. Two states
+// that are equal in all of these are taken for the same bytes.
+struct FileVersion {
+  uint64_t device = 0;
+  uint64_t file = 0;  // the file's number on its device
+  uint64_t size = 0;
+  int64_t modified_ns = 0;   // nanoseconds since 1970
+  uint32_t permissions = 0;  // not part of the comparison
+  bool operator==(const FileVersion& other) const {
+    return device == other.device && file == other.file && size == other.size && modified_ns == other.modified_ns;
+  }
+};
+
+// The state of the file a path names now; none when it names nothing.
+std::optional<FileVersion> VersionOf(const std::filesystem::path& path);
+
 // The file's bytes; a file that cannot be opened raises the file system's error
-// (53 not found, 76 path not found, 70 permission denied, 75 otherwise).
+// (53 not found, 76 path not found, 70 permission denied, 75 otherwise). Only a
+// regular file is opened: a FIFO, device, socket or directory is refused with 75
+// before it is opened, so that none can block or feed the reader without end.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
 // The lines of a file as LineReader gives them, read 64 KiB at a time: a large file
@@ -25,6 +45,11 @@ class FileLineReader {
   size_t LineNumber() const { return line_number_; }
   // The file's size when it was opened.
   size_t SizeBytes() const { return size_bytes_; }
+  // The file's state when it was opened, and now (the same file, even if another has
+  // taken its name since).
+  const FileVersion& OpenedVersion() const { return opened_; }
+  FileVersion CurrentVersion() const;
+  uint64_t BytesRead() const { return bytes_read_; }
 
  private:
   // Reads more of the file behind the unread bytes; false at the end of the file.
@@ -41,6 +66,8 @@ class FileLineReader {
   bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
   size_t line_number_ = 0;
   size_t size_bytes_ = 0;
+  uint64_t bytes_read_ = 0;
+  FileVersion opened_;
 };
 
 class LineReader {
