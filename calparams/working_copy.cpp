@@ -1,6 +1,5 @@
 #include "calparams/working_copy.h"
 
-#include <chrono>
 #include <optional>
 
 #include "common/atomic_file.h"
@@ -8,6 +7,7 @@
 #include "common/scrambled_text.h"
 #include "common/text.h"
 #include "common/text_file.h"
+#include "platform/platform.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::calparams {
@@ -42,15 +42,10 @@ constexpr int kReadAttempts = 5;
 // later save: file systems stamp writes in ticks of up to two seconds.
 constexpr int64_t kTimeStampTick = int64_t{2} * 1000000000;
 
-int64_t NowNs() {
-  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
-      .count();
-}
-
 // The file read from start to end is the one the path names now, neither replaced
 // nor written to on the way.
 bool ReadWhole(const FileLineReader& lines, const std::filesystem::path& source) {
-  std::optional<FileVersion> named = VersionOf(source);
+  std::optional<FileVersion> named = platform::FileVersionAt(source);
   const FileVersion& opened = lines.OpenedVersion();
   return named && *named == opened && lines.CurrentVersion() == opened && lines.BytesRead() == opened.size;
 }
@@ -60,13 +55,13 @@ bool ReadWhole(const FileLineReader& lines, const std::filesystem::path& source)
 // the same time: a copy of so recent a source is dated just before it, and the next
 // load makes it again.
 int64_t CopyTime(int64_t source_modified_ns) {
-  return NowNs() - source_modified_ns < kTimeStampTick ? source_modified_ns - 1 : source_modified_ns;
+  return platform::NowNs() - source_modified_ns < kTimeStampTick ? source_modified_ns - 1 : source_modified_ns;
 }
 
 // Never wider than the source: a working copy shows what the source holds.
-uint32_t CopyPermissions(const AtomicFile& file, const std::filesystem::path& working_copy, uint32_t source) {
-  std::error_code none;
-  return (std::filesystem::exists(working_copy, none) ? file.Permissions() : source) & source;
+uint32_t CopyPermissions(const std::filesystem::path& working_copy, uint32_t source) {
+  std::optional<FileVersion> replaced = platform::FileVersionAt(working_copy);
+  return (replaced ? replaced->permissions : source) & source;
 }
 
 // One read of the source into a new copy; false, the copy discarded, when the source
@@ -77,7 +72,7 @@ bool TryRegenerate(const std::filesystem::path& source, const std::filesystem::p
   ScrambleSource(lines, [&](const std::string& block) { file.Write(block); });
   if (!ReadWhole(lines, source)) return false;
   const FileVersion& read = lines.OpenedVersion();
-  file.SetPermissions(CopyPermissions(file, working_copy, read.permissions));
+  file.SetPermissions(CopyPermissions(working_copy, read.permissions));
   file.SetModifiedTime(CopyTime(read.modified_ns));
   file.Commit();
   return true;
@@ -103,7 +98,7 @@ void RegenerateWorkingCopy(const std::filesystem::path& source, const std::files
   for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
     if (TryRegenerate(source, working_copy)) return;
   }
-  throw Error(err::kPathFileAccess, kComponentName, "The source kept changing while it was read: " + source.string());
+  throw Error(err::kPathFileAccess, kComponentName, "The plain source kept changing while it was read");
 }
 
 }  // namespace vx4820cal::calparams

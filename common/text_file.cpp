@@ -1,15 +1,12 @@
 #include "common/text_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "platform/platform.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {
@@ -35,31 +32,9 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-FileVersion VersionFrom(const struct stat& status) {
-  FileVersion version;
-  version.device = static_cast<uint64_t>(status.st_dev);
-  version.file = static_cast<uint64_t>(status.st_ino);
-  version.size = static_cast<uint64_t>(status.st_size);
-  version.modified_ns = int64_t{status.st_mtim.tv_sec} * 1000000000 + status.st_mtim.tv_nsec;
-  version.permissions = static_cast<uint32_t>(status.st_mode & 0777);
-  return version;
-}
-
-// A FIFO would block the open or the reads for good, a device such as /dev/zero never
-// ends, a directory holds no lines: only a regular file is a data file. The path is
-// looked at before anything is opened, and the opened file once more, as another may
-// have taken the name in between; the open itself cannot block.
 std::FILE* OpenForReading(const std::filesystem::path& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) throw RuntimeError(err::kPathFileAccess);
-  int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) throw RuntimeError(OpenFailureNumber(errno, path));
-  bool regular = ::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode);
-  std::FILE* file = regular ? ::fdopen(descriptor, "rb") : nullptr;
-  if (!file) {
-    ::close(descriptor);
-    throw RuntimeError(err::kPathFileAccess);
-  }
+  std::FILE* file = platform::OpenForReading(path);
+  if (!file) throw RuntimeError(OpenFailureNumber(errno, path));
   return file;
 }
 
@@ -68,12 +43,6 @@ std::FILE* OpenForReading(const std::filesystem::path& path) {
 constexpr size_t kBlockSize = size_t{64} << 10;
 
 }  // namespace
-
-std::optional<FileVersion> VersionOf(const std::filesystem::path& path) {
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
-  return VersionFrom(status);
-}
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
   std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
@@ -109,9 +78,9 @@ FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenFo
 }
 
 FileVersion FileLineReader::CurrentVersion() const {
-  struct stat status {};
-  if (::fstat(::fileno(file_.get()), &status) != 0) throw RuntimeError(err::kPathFileAccess);
-  return VersionFrom(status);
+  std::optional<FileVersion> version = platform::OpenFileVersion(file_.get());
+  if (!version) throw RuntimeError(err::kPathFileAccess);
+  return *version;
 }
 
 bool FileLineReader::Fill() {

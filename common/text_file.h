@@ -5,32 +5,19 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace vx4820cal {
 
-// One state of one file: which file it is, its size and its last write. Two states
-// that are equal in all of these are taken for the same bytes.
-struct FileVersion {
-  uint64_t device = 0;
-  uint64_t file = 0;  // the file's number on its device
-  uint64_t size = 0;
-  int64_t modified_ns = 0;   // nanoseconds since 1970
-  uint32_t permissions = 0;  // not part of the comparison
-  bool operator==(const FileVersion& other) const {
-    return device == other.device && file == other.file && size == other.size && modified_ns == other.modified_ns;
-  }
-};
-
-// The state of the file a path names now; none when it names nothing.
-std::optional<FileVersion> VersionOf(const std::filesystem::path& path);
+using platform::FileVersion;
 
 // The file's bytes; a file that cannot be opened raises the file system's error
 // (53 not found, 76 path not found, 70 permission denied, 75 otherwise). Only a
 // regular file is opened: a FIFO, device, socket or directory is refused with 75
-// before it is opened, so that none can block or feed the reader without end.
+// before it is opened, so that none can block the reader or feed it without end.
 std::string ReadFileBytes(const std::filesystem::path& path);
 
 // The lines of a file as LineReader gives them, read 64 KiB at a time: a large file
