@@ -61,7 +61,7 @@ TEST(ConcurrentEdits, ASourceSavedWhileTheCopyIsMadeEndsInACopyOfTheNewSource) {
     EXPECT_EQ(LoadError(), "") << c.what;
     calparams::SetAtomicWriteProbe(nullptr);
     ASSERT_TRUE(saved) << c.what;
-    EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), calparams::WorkingCopyBytes(Crlf(new_source))) << c.what;
+    testing::ExpectTheCopyOf(folder, Crlf(new_source), c.what);
     EXPECT_LE(fs::last_write_time(folder.WorkingCopy()), fs::last_write_time(folder.Source()))
         << c.what << ": dated no later than the source it was made from";
     ExpectTheNextLoadRegenerates(folder, c.what);

@@ -3,6 +3,7 @@
 // is refused before it is opened, as a file that cannot be opened: the parameters
 // file with the file system's error, the UI field data file without a word.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -10,6 +11,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -39,6 +41,19 @@ void MakeSocket(const fs::path& path) {
   ::close(socket);
 }
 
+// A reader that reads without end fails for want of memory soon, not once the
+// machine's is gone. (The address sanitizer's shadow memory would not fit a limit.)
+void LimitMemory() {
+#if !defined(__SANITIZE_ADDRESS__)
+  std::ifstream statm("/proc/self/statm");
+  size_t pages = 0;
+  statm >> pages;
+  rlim_t bytes = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (rlim_t{1} << 30);
+  rlimit limit{bytes, bytes};
+  ::setrlimit(RLIMIT_AS, &limit);
+#endif
+}
+
 // What body answers, worked out in a child process: a reader that blocked or read
 // without end would otherwise hold the whole suite. The child is stopped if it takes
 // more than a minute, and the test then fails.
@@ -50,6 +65,7 @@ std::string AnswerInChild(const std::function<std::string()>& body) {
       [&] {
         ::close(answer[0]);
         ::alarm(60);
+        LimitMemory();
         text = body();
         return ::write(answer[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1;
       },
