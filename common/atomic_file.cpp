@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <system_error>
 
@@ -29,10 +29,12 @@ std::string TemporaryPrefix(const std::filesystem::path& target) {
 }
 
 // The rest of a temporary file's name: the process id, for people looking at the
-// folder, and a number no other writer of this process has used. The number starts
-// at random, as a process of the same id in another pid namespace may share the folder.
+// folder, and a number no other writer of this process has used. The numbers start
+// from the clocks, as a process of the same id in another pid namespace may share the
+// folder.
 std::string TemporarySuffix() {
-  static std::atomic<uint32_t> counter{std::random_device{}()};
+  static std::atomic<uint32_t> counter{
+      static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^ platform::NowNs())};
   return std::to_string(platform::ProcessId()) + "-" + std::to_string(counter++);
 }
 
