@@ -72,19 +72,27 @@ FileVersion VersionFrom(const struct stat& status) {
   return version;
 }
 
-bool TryLock(int descriptor) { return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0; }
+enum class Lock { kTaken, kHeldByAnother, kNotKept };
+
+// A file system that keeps no locks (some network and user-space ones) cannot tell a
+// live writer from a dead one.
+Lock TryLock(int descriptor) {
+  if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) return Lock::kTaken;
+  return errno == EWOULDBLOCK || errno == EINTR ? Lock::kHeldByAnother : Lock::kNotKept;
+}
 
 bool IsFileAt(int descriptor, const std::filesystem::path& path) {
-  struct stat opened {
-  }, named{};
+  struct stat opened {};
+  struct stat named {};
   return ::fstat(descriptor, &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
          opened.st_ino == named.st_ino;
 }
 
 // A clean-up may lock the new file in the moment before its writer does, and then
 // removes it before it lets go: the writer sees the name gone when it has the lock.
+// Where locks are not kept, the file is written unclaimed, and no clean-up removes it.
 bool Claim(int descriptor, const std::filesystem::path& path) {
-  return TryLock(descriptor) && IsFileAt(descriptor, path);
+  return TryLock(descriptor) != Lock::kHeldByAnother && IsFileAt(descriptor, path);
 }
 
 }  // namespace
@@ -170,7 +178,7 @@ FileHandle CreateNewFile(const std::filesystem::path& path) {
 void RemoveFileIfUnclaimed(const std::filesystem::path& path) noexcept {
   int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
   if (descriptor < 0) return;
-  if (TryLock(descriptor) && IsFileAt(descriptor, path)) ::unlink(path.c_str());
+  if (TryLock(descriptor) == Lock::kTaken && IsFileAt(descriptor, path)) ::unlink(path.c_str());
   ::close(descriptor);
 }
 

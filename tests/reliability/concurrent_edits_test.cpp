@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "calparams/working_copy.h"
 #include "common/atomic_file.h"
