@@ -1,7 +1,6 @@
 #pragma once
 // The data files' line format: a line ends at CR LF or at a lone CR; a lone LF is part
 // of the line. A file is read whole and cut into lines without copying.
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -36,7 +35,7 @@ class FileLineReader {
   // taken its name since).
   const FileVersion& OpenedVersion() const { return opened_; }
   FileVersion CurrentVersion() const;
-  uint64_t BytesRead() const { return bytes_read_; }
+  size_t BytesRead() const { return bytes_read_; }
 
  private:
   // Reads more of the file behind the unread bytes; false at the end of the file.
@@ -46,6 +45,7 @@ class FileLineReader {
     void operator()(std::FILE* file) const { std::fclose(file); }
   };
   std::unique_ptr<std::FILE, Closer> file_;
+  FileVersion opened_;
   std::string buffer_;
   size_t begin_ = 0;  // unread bytes are buffer_[begin_, end_)
   size_t end_ = 0;
@@ -53,8 +53,7 @@ class FileLineReader {
   bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
   size_t line_number_ = 0;
   size_t size_bytes_ = 0;
-  uint64_t bytes_read_ = 0;
-  FileVersion opened_;
+  size_t bytes_read_ = 0;
 };
 
 class LineReader {
