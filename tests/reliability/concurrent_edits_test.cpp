@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -81,6 +82,23 @@ TEST(ConcurrentEdits, ASourceThatNeverHoldsStillFailsTheRegenerationAndKeepsTheO
   EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), testing::OldCopy());
   EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles);
   ExpectTheNextLoadRegenerates(folder, "once the source holds still");
+}
+
+// The process id in a temporary file's name is there for people: a file nobody holds
+// locked is abandoned even when a live process (this one) has that id.
+TEST(ConcurrentEdits, AnUnlockedTemporaryFileIsRemovedWhateverProcessItsNameNames) {
+  ParametersFolder folder;
+  PrepareRegeneration(folder, testing::kWorkedExample);
+  fs::path left;
+  calparams::SetAtomicWriteProbe([&](const fs::path& temporary, size_t) {
+    left = temporary.string() + "-left";
+    fs::copy_file(temporary, left);
+    throw std::runtime_error("cut short");
+  });
+  EXPECT_EQ(LoadError(), kFileNotFound);
+  calparams::SetAtomicWriteProbe(nullptr);
+  ASSERT_TRUE(fs::exists(left)) << "a temporary file named with this live process's id, held by nobody";
+  ExpectTheNextLoadRegenerates(folder, "after the abandoned file");
 }
 
 // Exit codes of the namespace writer that say the machine could not set it up.
