@@ -26,8 +26,6 @@ std::string UserDecimalSeparator();
 // --- processes
 
 uint32_t ProcessId();
-// True only when the system says no process with that id runs.
-bool ProcessHasEnded(uint32_t process);
 
 // --- files
 
@@ -36,8 +34,6 @@ bool ProcessHasEnded(uint32_t process);
 // socket, a directory) is refused with EINVAL before it is opened, and the open
 // itself never waits.
 std::FILE* OpenForReading(const std::filesystem::path& path);
-// The size of an open file; nullopt when the system cannot tell.
-std::optional<uint64_t> OpenFileSize(std::FILE* file);
 
 // One state of one file: which file it is, its size and its last write. Two states
 // equal in these are taken for the same bytes.

@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -117,11 +116,6 @@ std::string UserDecimalSeparator() {
 
 uint32_t ProcessId() { return static_cast<uint32_t>(::getpid()); }
 
-bool ProcessHasEnded(uint32_t process) {
-  if (process == 0 || process > static_cast<uint32_t>(INT32_MAX)) return false;
-  return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
-}
-
 // The path is looked at before anything is opened, and the opened file once more, as
 // another may have taken the name in between.
 std::FILE* OpenForReading(const std::filesystem::path& path) {
@@ -139,12 +133,6 @@ std::FILE* OpenForReading(const std::filesystem::path& path) {
     errno = EINVAL;
   }
   return file;
-}
-
-std::optional<uint64_t> OpenFileSize(std::FILE* file) {
-  struct stat status {};
-  if (::fstat(::fileno(file), &status) != 0 || status.st_size < 0) return std::nullopt;
-  return static_cast<uint64_t>(status.st_size);
 }
 
 std::optional<FileVersion> FileVersionAt(const std::filesystem::path& path) {

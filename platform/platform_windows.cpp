@@ -115,16 +115,6 @@ std::string UserDecimalSeparator() {
 
 uint32_t ProcessId() { return ::GetCurrentProcessId(); }
 
-bool ProcessHasEnded(uint32_t process) {
-  if (process == 0) return false;
-  HANDLE handle = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
-  if (handle == nullptr) return ::GetLastError() == ERROR_INVALID_PARAMETER;
-  DWORD status = 0;
-  bool ended = ::GetExitCodeProcess(handle, &status) && status != STILL_ACTIVE;
-  ::CloseHandle(handle);
-  return ended;
-}
-
 // A folder is refused by its attributes, a device or pipe by the type of the opened
 // handle: opening either does not wait.
 std::FILE* OpenForReading(const std::filesystem::path& path) {
@@ -150,12 +140,6 @@ std::FILE* OpenForReading(const std::filesystem::path& path) {
   std::FILE* file = ::_fdopen(descriptor, "rb");
   if (!file) ::_close(descriptor);
   return file;
-}
-
-std::optional<uint64_t> OpenFileSize(std::FILE* file) {
-  struct _stat64 status {};
-  if (::_fstat64(::_fileno(file), &status) != 0 || status.st_size < 0) return std::nullopt;
-  return static_cast<uint64_t>(status.st_size);
 }
 
 std::optional<FileVersion> FileVersionAt(const std::filesystem::path& path) {
