@@ -20,8 +20,8 @@ std::map<std::string, double> ProbeValues(const std::string& output) {
   return values;
 }
 
-void LoadInFreshProcess(benchmark::State& state, int64_t lines) {
-  const InputFile& input = ParametersInput(static_cast<size_t>(lines));
+void LoadInFreshProcess(benchmark::State& state, int64_t lines, NameShape shape) {
+  const InputFile& input = ParametersInput(static_cast<size_t>(lines), shape);
   std::map<std::string, double> values;
   double cpu = 0;
   Guarded(state, [&] {
@@ -42,8 +42,8 @@ void LoadInFreshProcess(benchmark::State& state, int64_t lines) {
 
 }  // namespace
 
-void RegisterFreshProcessBenchmarks(int64_t size) {
-  benchmark::RegisterBenchmark(SizedName("load_fresh_process", size).c_str(), LoadInFreshProcess, size)
+void RegisterFreshProcessBenchmarks(NameShape shape, int64_t size) {
+  benchmark::RegisterBenchmark(ShapedName("load_fresh_process", shape, size).c_str(), LoadInFreshProcess, size, shape)
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
 }

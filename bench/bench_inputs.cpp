@@ -97,16 +97,18 @@ const InputFile& Cached(std::map<Key, InputFile>& cache, const Key& key, Make ma
 
 fs::path NewScratchFolder() { return Root().NewFolder(); }
 
-const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables) {
-  static std::map<std::tuple<size_t, bool>, InputFile> cache;
-  return Cached(cache, std::make_tuple(lines, grow_start_up_tables), [&] {
+const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables, NameShape names) {
+  static std::map<std::tuple<size_t, bool, NameShape>, InputFile> cache;
+  return Cached(cache, std::make_tuple(lines, grow_start_up_tables, names), [&] {
     fs::path folder = NewScratchFolder();
-    std::string source = GenerateParametersSource({lines, grow_start_up_tables});
+    std::string source = GenerateParametersSource({lines, grow_start_up_tables, names});
     Write(folder / "PARAMETERS.ini", source);
     // Written after the source, so the component finds it up to date.
     return Made(folder, "PARAMETERS.dat", calparams::WorkingCopyBytes(source));
   });
 }
+
+const InputFile& ParametersInput(size_t lines, NameShape names) { return ParametersInput(lines, true, names); }
 
 const InputFile& ParametersSource(size_t lines) {
   static std::map<size_t, InputFile> cache;
@@ -117,10 +119,10 @@ const InputFile& ParametersSource(size_t lines) {
   });
 }
 
-const InputFile& UiFieldInput(size_t fields) {
-  static std::map<size_t, InputFile> cache;
-  return Cached(cache, fields, [&] {
-    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", ScrambleLines(GenerateUiFieldSource(fields)));
+const InputFile& UiFieldInput(size_t fields, UiTexts texts) {
+  static std::map<std::tuple<size_t, UiTexts>, InputFile> cache;
+  return Cached(cache, std::make_tuple(fields, texts), [&] {
+    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", ScrambleLines(GenerateUiFieldSource(fields, texts)));
   });
 }
 

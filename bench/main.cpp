@@ -16,8 +16,27 @@ int main(int argc, char** argv) {
     RegisterReferenceBenchmarks(size);
     RegisterParameterBenchmarks(size);
     RegisterLookupBenchmarks(size);
-    RegisterUiBenchmarks(size);
-    RegisterFreshProcessBenchmarks(size);
+    RegisterUiReferenceBenchmark(UiTexts::kUsual, size);
+    RegisterUiBenchmarks(UiTexts::kUsual, size);
+    RegisterUiDumpProcessBenchmarks(UiTexts::kUsual, size);
+    RegisterFreshProcessBenchmarks(NameShape::kRepeated, size);
+  }
+  RegisterBandsProcessBenchmarks(NameShape::kRepeated, kLarge);
+  // The other shapes of file, at a million lines (UI fields: long texts at 1e5 only,
+  // a million of them would be close to a gigabyte).
+  for (NameShape shape : kNameShapes) {
+    if (shape == NameShape::kRepeated) continue;
+    RegisterShapeReferenceBenchmarks(shape, kLarge);
+    RegisterShapeLoadBenchmarks(shape, kLarge);
+    RegisterFreshProcessBenchmarks(shape, kLarge);
+    RegisterShapeLookupBenchmarks(shape, kLarge);
+    RegisterBandsProcessBenchmarks(shape, kLarge);
+  }
+  for (auto [texts, size] :
+       {std::pair{UiTexts::kShort, kMedium}, std::pair{UiTexts::kShort, kLarge}, std::pair{UiTexts::kLong, kMedium}}) {
+    RegisterUiReferenceBenchmark(texts, size);
+    RegisterUiBenchmarks(texts, size);
+    RegisterUiDumpProcessBenchmarks(texts, size);
   }
   RegisterScramblingBenchmarks();
   RegisterSampleReferenceBenchmark();
