@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +16,8 @@
 
 #include "bench/generator.h"
 #include "calparams/working_copy.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
 
 namespace vx4820cal::bench {
 namespace {
@@ -109,6 +112,52 @@ const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables, NameSh
 }
 
 const InputFile& ParametersInput(size_t lines, NameShape names) { return ParametersInput(lines, true, names); }
+
+namespace {
+
+// The scrambled form of one line "V = xxx...x" of about `bytes` characters. Lines are
+// scrambled position by position modulo 256, so every block of 256 * k x's after the
+// first gives the same digits; the scrambled form moves the last digit to the front.
+void WriteLongValueLine(std::ofstream& out, uint64_t bytes) {
+  constexpr size_t kBlock = size_t{256} << 8;
+  auto digits_of = [](const std::string& plain) {
+    std::string scrambled = Utf8ToCp1252(EncryptString(Cp1252ToUtf8(plain)));
+    return scrambled.substr(1) + scrambled[0];
+  };
+  const std::string first = digits_of("V = " + std::string(kBlock - 4, 'x'));
+  const std::string next = digits_of(std::string(kBlock, 'x'));
+  const uint64_t blocks = std::max<uint64_t>(1, bytes / first.size());
+  out.put(blocks == 1 ? first.back() : next.back());
+  out.write(first.data(), static_cast<std::streamsize>(first.size() - (blocks == 1 ? 1 : 0)));
+  for (uint64_t block = 1; block < blocks; ++block) {
+    out.write(next.data(), static_cast<std::streamsize>(next.size() - (block + 1 == blocks ? 1 : 0)));
+  }
+  out.write("\r\n", 2);
+}
+
+}  // namespace
+
+const InputFile& LargeWorkingCopy(uint64_t bytes, bool one_value) {
+  static std::map<std::tuple<uint64_t, bool>, InputFile> cache;
+  return Cached(cache, std::make_tuple(bytes, one_value), [&] {
+    fs::path folder = NewScratchFolder();
+    std::ofstream out(folder / "PARAMETERS.dat", std::ios::binary | std::ios::trunc);
+    if (one_value) {
+      out << calparams::WorkingCopyBytes("[T]\r\nBands = A4\r\nModels = M\r\nHWversStart = 0\r\nHWversStop = 1\r\n");
+      WriteLongValueLine(out, bytes);
+    } else {
+      const std::string copy = calparams::WorkingCopyBytes(GenerateParametersSource({size_t(kLarge)}));
+      const std::string_view body = std::string_view(copy).substr(copy.find('\n') + 1);  // no second marker
+      out << copy;
+      for (uint64_t written = copy.size(); written < bytes; written += body.size()) {
+        out.write(body.data(), static_cast<std::streamsize>(body.size()));
+      }
+    }
+    if (!out.flush()) throw std::runtime_error("cannot write a large working copy");
+    out.close();
+    return InputFile{folder, folder / "PARAMETERS.dat", fs::file_size(folder / "PARAMETERS.dat")};
+  });
+}
 
 const InputFile& ParametersSource(size_t lines) {
   static std::map<size_t, InputFile> cache;

@@ -34,6 +34,12 @@ const InputFile& ParametersSource(size_t lines);
 // A component folder with a scrambled VX4820CAL_UI_U.dat of `fields` fields.
 const InputFile& UiFieldInput(size_t fields, UiTexts texts = UiTexts::kUsual);
 
+// A component folder holding only a working copy PARAMETERS.dat of at least `bytes`
+// bytes, written a block at a time (never held whole): the generated million-line
+// file's records again and again, or (one_value) a single section whose one
+// parameter has a value that fills the file.
+const InputFile& LargeWorkingCopy(uint64_t bytes, bool one_value);
+
 // A component folder with a copy of the repository's sample data (PARAMETERS.ini,
 // VX4820CAL_UI_U.dat) and the working copy made from it, as after a first start;
 // `path` is the working copy PARAMETERS.dat.

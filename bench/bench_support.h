@@ -85,6 +85,9 @@ void RegisterLookupBenchmarks(int64_t size);
 void RegisterShapeLookupBenchmarks(NameShape shape, int64_t size);
 void RegisterUiBenchmarks(UiTexts texts, int64_t size);
 void RegisterFreshProcessBenchmarks(NameShape shape, int64_t size);
+// Loads of working copies of a gigabyte (opt-in: they write 2 GiB to the temporary
+// folder).
+void RegisterLargeLoadBenchmarks();
 // The tool's `bands` and `ui dump` in a process of their own.
 void RegisterBandsProcessBenchmarks(NameShape shape, int64_t size);
 void RegisterUiDumpProcessBenchmarks(UiTexts texts, int64_t size);

@@ -95,6 +95,12 @@ std::vector<Figure> Figures() {
   AddUiFigures(figures, UiTexts::kShort, kMedium);
   AddUiFigures(figures, UiTexts::kShort, kLarge);
   AddUiFigures(figures, UiTexts::kLong, kMedium);
+  for (auto [name, size] :
+       {std::pair{"load_gigabyte_file", "1 GiB, lines"}, std::pair{"load_gigabyte_value", "1 GiB, 1 value"}}) {
+    figures.push_back({"load large working copy, fresh process", size, name, "", Measure::kTime, "", Target{}});
+    figures.push_back({"  peak memory / file size", size, name, "", Measure::kCounter, "peak_per_file_byte",
+                       Target{Kind::kCounterBelow, 2, "< 2x the file"}});
+  }
   AddScramblingFigures(figures);
   figures.push_back({"tier Initialize, simulated host", "sample", "tier_initialize/sample",
                      "wc_l/sample_parameters_dat", Measure::kTime, "", Target{Kind::kTimeBelow, 1e-3, "< 1 ms"}});

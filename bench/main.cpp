@@ -2,6 +2,9 @@
 // benchmarks first need them and ends with the summary table.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/summary_reporter.h"
@@ -38,6 +41,7 @@ int main(int argc, char** argv) {
     RegisterUiBenchmarks(texts, size);
     RegisterUiDumpProcessBenchmarks(texts, size);
   }
+  if (const char* large = std::getenv("GIGABYTE"); large && std::string(large) == "1") RegisterLargeLoadBenchmarks();
   RegisterScramblingBenchmarks();
   RegisterSampleReferenceBenchmark();
   RegisterTierBenchmarks();
