@@ -157,7 +157,9 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
   std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, text));
   UserFieldValues values;
   while (!lines.AtEnd()) {
-    ReadDataLine(DecodeLine(lines.Next(), scrambled, text), columns, values);
+    std::string_view line = DecodeLine(lines.Next(), scrambled, text);
+    lines.DoneWithLine();
+    ReadDataLine(line, columns, values);
     // A blank line or an empty UIID cell names no field: nothing to store or report.
     if (!values.UIID.empty()) fields.Add(values);
   }
