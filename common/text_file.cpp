@@ -99,12 +99,13 @@ bool FileLineReader::Fill() {
 }
 
 size_t FileLineReader::GrownSize() const {
-  // Doubling, but no larger than the rest of the file needs (and a byte to see its
-  // end): a line of a gigabyte does not take two. A file that grew since it was
-  // opened doubles on.
+  // Doubling, but straight to what the rest of the file needs (and a byte to see its
+  // end) once that is within two doublings: a line of a gigabyte does not take two.
+  // A file that grew since it was opened doubles on.
   const size_t doubled = buffer_.size() * 2;
   if (bytes_read_ >= size_bytes_) return doubled;
-  return std::min(doubled, end_ + (size_bytes_ - bytes_read_) + 1);
+  const size_t rest = end_ + (size_bytes_ - bytes_read_) + 1;
+  return rest <= 2 * doubled ? rest : doubled;
 }
 
 void FileLineReader::DoneWithLine() {
