@@ -46,9 +46,16 @@ void RemoveAbandonedFolders(const fs::path& tmp) {
 }
 
 // The temporary folder: made on first use, removed with everything in it at exit.
+// KEEP_INPUTS=DIR puts the inputs in DIR instead and keeps them, for profiling.
 class ScratchRoot {
  public:
   ScratchRoot() {
+    if (const char* keep = std::getenv("KEEP_INPUTS"); keep && *keep) {
+      path_ = keep;
+      keep_ = true;
+      fs::create_directories(path_);
+      return;
+    }
     const fs::path tmp = TemporaryFolder();
     RemoveAbandonedFolders(tmp);
     std::string pattern = (tmp / kScratchPrefix).string() + std::to_string(::getpid()) + "-XXXXXX";
@@ -57,7 +64,7 @@ class ScratchRoot {
   }
   ~ScratchRoot() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    if (!keep_) fs::remove_all(path_, ignored);
   }
   ScratchRoot(const ScratchRoot&) = delete;
   ScratchRoot& operator=(const ScratchRoot&) = delete;
@@ -70,6 +77,7 @@ class ScratchRoot {
 
  private:
   fs::path path_;
+  bool keep_ = false;
   size_t folders_ = 0;
 };
 
