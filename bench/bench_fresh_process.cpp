@@ -2,7 +2,6 @@
 // starts untouched, as it does for wc -l. Gives the load's time and what it cost in
 // memory; nothing else of this run counts.
 #include <map>
-#include <sstream>
 
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
@@ -10,15 +9,6 @@
 
 namespace vx4820cal::bench {
 namespace {
-
-std::map<std::string, double> ProbeValues(const std::string& output) {
-  std::map<std::string, double> values;
-  std::istringstream lines(output);
-  std::string name;
-  double value = 0;
-  while (lines >> name >> value) values[name] = value;
-  return values;
-}
 
 void LoadInFreshProcess(benchmark::State& state, const InputFile& input) {
   std::map<std::string, double> values;

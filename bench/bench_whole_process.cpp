@@ -1,7 +1,6 @@
 // The tool as a user meets it: `vx4820cal bands` and `vx4820cal ui dump` in a new
 // process each, measured by the run probe (wall and CPU time, peak memory).
 #include <map>
-#include <sstream>
 
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
@@ -9,15 +8,6 @@
 
 namespace vx4820cal::bench {
 namespace {
-
-std::map<std::string, double> ProbeValues(const std::string& output) {
-  std::map<std::string, double> values;
-  std::istringstream lines(output);
-  std::string name;
-  double value = 0;
-  while (lines >> name >> value) values[name] = value;
-  return values;
-}
 
 // Runs the tool with `arguments` on the component folder of `input`; besides the
 // times, peak_MiB and the peak beyond the file's size per `items` (bytes_per_item).

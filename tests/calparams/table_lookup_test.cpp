@@ -2,6 +2,7 @@
 // check fails, the connected radio, and agreement with a plain scan of every record.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "common/error_convention.h"
@@ -247,35 +248,43 @@ void ExpectLookupsAgree(clsCalibrationParameters& store, std::mt19937& random, s
   }
 }
 
-// Random stores, refused lines among them, armed and unarmed.
-TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
+// Runs body(armed, boxes) on a fresh thread with a message-box recorder, unarmed and
+// then armed.
+void UnarmedThenArmed(const std::function<void(bool, simhost::MessageBoxRecorder&)>& body) {
   for (bool armed : {false, true}) {
-    OnFreshThread([armed] {
+    OnFreshThread([&] {
       auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
       InstallMessageBoxService(boxes);
       if (armed) InitRaiseError(std::make_shared<testing::CountingTerminator>());
-      std::mt19937 random(armed ? 7 : 11);
-      for (int round = 0; round < 40; ++round) {
-        clsCalibrationParameters store;
-        int count = static_cast<int>(random() % 30);
-        for (int i = 0; i < count; ++i) {
-          clsCalibrationParameter record(static_cast<size_t>(i + 1));
-          std::string value = Pick(random, {"1", "2.5", "x"});
-          auto start = static_cast<int16_t>(random() % 3 == 0 ? 5 : 0);
-          auto stop = static_cast<int16_t>(random() % 3 == 0 ? 4 : 9999);
-          TrapQuietly([&] {
-            record.SetParameterInformation(
-                Pick(random, {"T", "t ", " U", "T", ""}), Pick(random, {"A", "B", "a", "C", "A"}),
-                Pick(random, {"DEFAULT", "H5", "H5,A4", "a4"}), Pick(random, {"DEFAULT", "M", "m, N"}), start, stop,
-                Pick(random, {"DEFAULT", "", "O", "o,P"}), value);
-          });
-          store.Append(std::move(record));
-        }
-        ExpectLookupsAgree(store, random, *boxes, "round " + std::to_string(round) + (armed ? " armed" : ""));
-      }
+      body(armed, *boxes);
       InstallMessageBoxService(nullptr);
     });
   }
+}
+
+// Random stores, refused lines among them, armed and unarmed.
+TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
+  UnarmedThenArmed([](bool armed, simhost::MessageBoxRecorder& boxes) {
+    std::mt19937 random(armed ? 7 : 11);
+    for (int round = 0; round < 40; ++round) {
+      clsCalibrationParameters store;
+      int count = static_cast<int>(random() % 30);
+      for (int i = 0; i < count; ++i) {
+        clsCalibrationParameter record(static_cast<size_t>(i + 1));
+        std::string value = Pick(random, {"1", "2.5", "x"});
+        auto start = static_cast<int16_t>(random() % 3 == 0 ? 5 : 0);
+        auto stop = static_cast<int16_t>(random() % 3 == 0 ? 4 : 9999);
+        TrapQuietly([&] {
+          record.SetParameterInformation(
+              Pick(random, {"T", "t ", " U", "T", ""}), Pick(random, {"A", "B", "a", "C", "A"}),
+              Pick(random, {"DEFAULT", "H5", "H5,A4", "a4"}), Pick(random, {"DEFAULT", "M", "m, N"}), start, stop,
+              Pick(random, {"DEFAULT", "", "O", "o,P"}), value);
+        });
+        store.Append(std::move(record));
+      }
+      ExpectLookupsAgree(store, random, boxes, "round " + std::to_string(round) + (armed ? " armed" : ""));
+    }
+  });
 }
 
 // A parameters file of sections whose names are mostly distinct (a name per point),
@@ -305,23 +314,17 @@ std::string MostlyDistinctNames(std::mt19937& random) {
 // The same agreement on loaded files of mostly distinct names: the records share one
 // pool and keep each name beside its value.
 TEST(TableLookup, AgreesWithThePlainScanOnFilesOfMostlyDistinctNames) {
-  for (bool armed : {false, true}) {
-    OnFreshThread([armed] {
-      auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
-      InstallMessageBoxService(boxes);
-      if (armed) InitRaiseError(std::make_shared<testing::CountingTerminator>());
-      std::mt19937 random(armed ? 17 : 19);
-      for (int round = 0; round < 20; ++round) {
-        ParametersFolder folder;
-        folder.WriteSource(MostlyDistinctNames(random));
-        // Unarmed, a refused line ends the load; the records before it stay.
-        clsCalibrationParameters store;
-        ErrorOf([&] { store.LoadFile("PARAMETERS"); });
-        ExpectLookupsAgree(store, random, *boxes, "file " + std::to_string(round) + (armed ? " armed" : ""));
-      }
-      InstallMessageBoxService(nullptr);
-    });
-  }
+  UnarmedThenArmed([](bool armed, simhost::MessageBoxRecorder& boxes) {
+    std::mt19937 random(armed ? 17 : 19);
+    for (int round = 0; round < 20; ++round) {
+      ParametersFolder folder;
+      folder.WriteSource(MostlyDistinctNames(random));
+      // Unarmed, a refused line ends the load; the records before it stay.
+      clsCalibrationParameters store;
+      ErrorOf([&] { store.LoadFile("PARAMETERS"); });
+      ExpectLookupsAgree(store, random, boxes, "file " + std::to_string(round) + (armed ? " armed" : ""));
+    }
+  });
 }
 
 TEST(TableLookup, ConnectedRadioIsLookedUpWithTheMessengersDescription) {
