@@ -293,24 +293,24 @@ TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
 std::string MostlyDistinctNames(std::mt19937& random) {
   std::vector<std::string> names;
   std::string text;
-  auto line = [&](const char* head, const std::string& value, const char* tail = "\n") {
+  auto put = [&](const char* head, const std::string& value, const char* tail = "\n") {
     text.append(head).append(value).append(tail);
   };
   for (int section = 0; section < 30; ++section) {
-    line("[", Pick(random, {"T", "t ", "U"}), "]\n");
-    line("Bands = ", Pick(random, {"DEFAULT", "H5", "H5,A4", "a4"}));
-    line("Models = ", Pick(random, {"DEFAULT", "M", "m, N"}));
-    line("HWversStart = ", Pick(random, {"0", "0", "5"}));
-    line("HWversStop = ", Pick(random, {"9999", "9999", "4", "10000"}));
-    if (random() % 2) line("RadioOptions = ", Pick(random, {"DEFAULT", "O", "o,P"}));
+    put("[", Pick(random, {"T", "t ", "U"}), "]\n");
+    put("Bands = ", Pick(random, {"DEFAULT", "H5", "H5,A4", "a4"}));
+    put("Models = ", Pick(random, {"DEFAULT", "M", "m, N"}));
+    put("HWversStart = ", Pick(random, {"0", "0", "5"}));
+    put("HWversStop = ", Pick(random, {"9999", "9999", "4", "10000"}));
+    if (random() % 2) put("RadioOptions = ", Pick(random, {"DEFAULT", "O", "o,P"}));
     for (int line = static_cast<int>(random() % 12); line > 0; --line) {
       std::string name = "P";
       name += std::to_string(random() % 100000);
       if (!names.empty() && random() % 8 == 0) name = names[random() % names.size()];
       if (random() % 10 == 0) name = UCase(name) == name ? std::string("p").append(name, 1) : UCase(name);
       names.push_back(name);
-      line(name.c_str(), " = ", "");
-      line("", Pick(random, {"1", "2.5", "x"}));
+      put(name.c_str(), " = ", "");
+      put("", Pick(random, {"1", "2.5", "x"}));
     }
   }
   return text;
