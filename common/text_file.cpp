@@ -61,17 +61,6 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
   return bytes;
 }
 
-size_t CountCarriageReturns(const std::filesystem::path& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
-  std::string buffer(kBlockSize, '\0');
-  size_t count = 0;
-  for (size_t read; (read = std::fread(buffer.data(), 1, buffer.size(), file.get())) > 0;) {
-    count += static_cast<size_t>(std::count(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(read), '\r'));
-  }
-  if (std::ferror(file.get())) throw RuntimeError(err::kPathFileAccess);
-  return count;
-}
-
 std::string_view LineReader::Next() {
   if (AtEnd()) throw RuntimeError(err::kInputPastEndOfFile);
   size_t start = position_;

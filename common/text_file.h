@@ -13,11 +13,6 @@ namespace vx4820cal {
 // (53 not found, 76 path not found, 70 permission denied, 75 otherwise).
 std::string ReadFileBytes(const std::filesystem::path& path);
 
-// How many CR bytes the file holds: at most its number of lines, at least that less
-// one for a file of CR LF lines. A reader that sizes its index once reads a file
-// twice rather than growing the index line after line; errors as ReadFileBytes's.
-size_t CountCarriageReturns(const std::filesystem::path& path);
-
 // The lines of a file as LineReader gives them, read 64 KiB at a time: a large file
 // is never held whole. Opening raises ReadFileBytes's errors, a failed read 75.
 class FileLineReader {

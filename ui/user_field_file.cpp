@@ -149,10 +149,8 @@ std::string_view DecodeLine(std::string_view raw, bool scrambled, std::string& t
 
 // The file is read a block at a time and never held whole; the collection grows its
 // index as it goes.
-void ReadFields(FileLineReader& lines, size_t line_ends, colUserFields& fields) {
+void ReadFields(FileLineReader& lines, colUserFields& fields) {
   fields.ExpectFileBytes(lines.SizeBytes());
-  // At most a record per line: the key index is sized once.
-  fields.Reserve(line_ends + 1);
   std::string text;
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
@@ -171,18 +169,12 @@ void ReadFields(FileLineReader& lines, size_t line_ends, colUserFields& fields) 
 
 bool colUserFields::ReadInDataFromTextFile(const std::filesystem::path& strCTCSSFilename) {
   std::optional<FileLineReader> lines;
-  size_t line_ends = 0;
   // A file that cannot be opened, or read at all, is no error: the host then goes
   // without metadata.
-  if (!TrapQuietly([&] {
-        lines.emplace(strCTCSSFilename).AtEnd();
-        line_ends = CountCarriageReturns(strCTCSSFilename);
-      })) {
-    return false;
-  }
+  if (!TrapQuietly([&] { lines.emplace(strCTCSSFilename).AtEnd(); })) return false;
   bool result = false;
   TrapAndReport("ReadInDataFromTextFile", [&] {
-    ReadFields(*lines, line_ends, *this);
+    ReadFields(*lines, *this);
     result = true;
   });
   return result;
