@@ -1,4 +1,5 @@
 // bands: the band-limits table the component builds from the parameters file, as TSV.
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -8,10 +9,10 @@
 #include "calparams/calibration_parameters.h"
 #include "cli/command.h"
 #include "cli/tool_session.h"
-#include "provider/band_limits.h"
-#include "provider/band_limits_fields.h"
 #include "common/object_access.h"
 #include "common/project_globals.h"
+#include "provider/band_limits.h"
+#include "provider/band_limits_fields.h"
 
 namespace vx4820cal::cli {
 namespace {
@@ -43,7 +44,6 @@ void PrintRecord(std::ostream& out, const std::string& code, const BandLimitsRec
 }
 
 int Bands(const Invocation& invocation) {
-  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"bands takes no arguments"};
   ToolSession session(invocation);
   return session.Run([] {
     gobjCalParameters = NewCalibrationParameters();
@@ -57,14 +57,14 @@ int Bands(const Invocation& invocation) {
   });
 }
 
-const bool kRegistered = RegisterCommand(
-    {"bands", "bands", "Print the band-limits table built from the parameters file.",
-     "Loads PARAMETERS from the component folder (regenerating PARAMETERS.dat from\n"
-     "PARAMETERS.ini when that is newer), builds the band-limits table and prints it as\n"
-     "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
-     "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
-     "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
-     Bands});
+const bool kRegistered =
+    RegisterCommand({"bands", "Print the band-limits table built from the parameters file.",
+                     "Loads PARAMETERS from the component folder (regenerating PARAMETERS.dat from\n"
+                     "PARAMETERS.ini when that is newer), builds the band-limits table and prints it as\n"
+                     "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
+                     "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
+                     "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
+                     [](CLI::App&) { return CommandBody(Bands); }});
 
 }  // namespace
 }  // namespace vx4820cal::cli

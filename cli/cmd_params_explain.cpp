@@ -1,6 +1,7 @@
 // params explain: how the lookup of one radio comes about: every record of the table
 // with its line, whether it matched and why not, its weighting, and which record
 // gives each name (or why the lookup fails).
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -124,8 +125,7 @@ void ExplainRefusedLines(const clsCalibrationParameters& store) {
   std::cout << '\n';
 }
 
-int RunParamsExplain(const Invocation& invocation) {
-  RadioArguments radio = ReadRadioArguments(invocation);
+int RunParamsExplain(const Invocation& invocation, const RadioArguments& radio) {
   ToolSession session(invocation);
   return session.Run([&] {
     auto store = std::make_shared<clsCalibrationParameters>();
@@ -145,14 +145,18 @@ int RunParamsExplain(const Invocation& invocation) {
   });
 }
 
+CommandBody DefineParamsExplain(CLI::App& app) {
+  auto radio = AddRadioOptions(app);
+  return [radio](const Invocation& invocation) { return RunParamsExplain(invocation, radio()); };
+}
+
 const bool kRegistered =
-    RegisterCommand({"params explain", std::string("params explain ") + kRadioUsage,
-                     "Show how the lookup of one radio picks each parameter.",
+    RegisterCommand({"params explain", "Show how the lookup of one radio picks each parameter.",
                      "Loads BASE as 'params table' does and lists every record of table T with its\n"
                      "line in the plain source, its weighting (4 band, 2 model, 1 radio option named),\n"
                      "whether it matches the radio and why not, and which record gives each name. Ties\n"
                      "that make the lookup fail are named.\n",
-                     RunParamsExplain});
+                     DefineParamsExplain});
 
 }  // namespace
 }  // namespace vx4820cal::cli

@@ -1,5 +1,6 @@
 // params table: the parameter table the component answers for one radio, one
 // NAME=VALUE line per entry in answer order.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
 
@@ -11,8 +12,7 @@
 namespace vx4820cal::cli {
 namespace {
 
-int RunParamsTable(const Invocation& invocation) {
-  RadioArguments radio = ReadRadioArguments(invocation);
+int RunParamsTable(const Invocation& invocation, const RadioArguments& radio) {
   ToolSession session(invocation);
   return session.Run([&] {
     std::shared_ptr<IcalParameters> store = NewCalibrationParameters();
@@ -27,15 +27,19 @@ int RunParamsTable(const Invocation& invocation) {
   });
 }
 
+CommandBody DefineParamsTable(CLI::App& app) {
+  auto radio = AddRadioOptions(app);
+  return [radio](const Invocation& invocation) { return RunParamsTable(invocation, radio()); };
+}
+
 const bool kRegistered =
-    RegisterCommand({"params table", std::string("params table ") + kRadioUsage,
-                     "Print the parameter table the component answers for one radio.",
+    RegisterCommand({"params table", "Print the parameter table the component answers for one radio.",
                      "Loads BASE (default PARAMETERS) from the component folder, regenerating BASE.dat from\n"
                      "BASE.ini when the source is newer, and asks for table T for band B, model M, hardware\n"
                      "version N and radio option O. Prints one NAME=VALUE line per entry, in answer order;\n"
                      "values as stored (decimals with the user's decimal separator). Prints nothing when\n"
                      "the load or the lookup fails (the component's report goes to stderr).\n",
-                     RunParamsTable});
+                     DefineParamsTable});
 
 }  // namespace
 }  // namespace vx4820cal::cli

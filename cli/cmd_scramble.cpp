@@ -1,4 +1,5 @@
 // scramble / unscramble: the "PCA Set" form of the component's data files.
+#include <CLI/CLI.hpp>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -51,14 +52,13 @@ std::vector<std::string_view> SplitAnyLineEnd(std::string_view bytes) {
   return lines;
 }
 
-std::pair<std::string, std::string> InOut(const Invocation& invocation) {
-  auto files = OptionReader(invocation.args).Positionals();
-  if (files.size() > 2) throw UsageError{"too many files"};
-  return {files.size() > 0 ? files[0] : "", files.size() > 1 ? files[1] : ""};
-}
+struct InOut {
+  std::string in;
+  std::string out;
+};
 
-int Scramble(const Invocation& invocation) {
-  auto [in, out] = InOut(invocation);
+int Scramble(const Invocation& invocation, const InOut& files) {
+  const auto& [in, out] = files;
   std::string input = ReadInput(in);
   ToolSession session(invocation);
   return session.Run([&] {
@@ -72,8 +72,8 @@ int Scramble(const Invocation& invocation) {
   });
 }
 
-int Unscramble(const Invocation& invocation) {
-  auto [in, out] = InOut(invocation);
+int Unscramble(const Invocation& invocation, const InOut& files) {
+  const auto& [in, out] = files;
   std::string input = ReadInput(in);
   ToolSession session(invocation);
   return session.Run([&] {
@@ -92,19 +92,26 @@ int Unscramble(const Invocation& invocation) {
   });
 }
 
+std::function<CommandBody(CLI::App&)> WithFiles(int (*run)(const Invocation&, const InOut&)) {
+  return [run](CLI::App& app) {
+    auto files = std::make_shared<InOut>();
+    app.add_option("IN", files->in, "the input file; stdin when omitted or '-'");
+    app.add_option("OUT", files->out, "the output file; stdout when omitted or '-'");
+    return [run, files](const Invocation& invocation) { return run(invocation, *files); };
+  };
+}
+
 const bool kRegistered =
-    RegisterCommand({"scramble", "scramble [IN [OUT]]",
-                     "Write the \"PCA Set\" scrambled form of a plain data file.",
+    RegisterCommand({"scramble", "Write the \"PCA Set\" scrambled form of a plain data file.",
                      "Reads IN (default: stdin) as Windows-1252 lines ended by LF, CR LF or CR and\n"
                      "writes OUT (default: stdout): the line \"PCA Set\", then each line scrambled,\n"
                      "every line ended by CR LF. '-' names stdin or stdout.\n",
-                     Scramble}) &&
-    RegisterCommand({"unscramble", "unscramble [IN [OUT]]",
-                     "Write the plain form of a \"PCA Set\" scrambled data file.",
+                     WithFiles(Scramble)}) &&
+    RegisterCommand({"unscramble", "Write the plain form of a \"PCA Set\" scrambled data file.",
                      "When the first line of IN is exactly \"PCA Set\", every later line is\n"
                      "descrambled and written with CR LF; any other input is copied unchanged.\n"
                      "A line that is not scrambled text is error 13.\n",
-                     Unscramble});
+                     WithFiles(Unscramble)});
 
 }  // namespace
 }  // namespace vx4820cal::cli

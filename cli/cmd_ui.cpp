@@ -1,4 +1,5 @@
 // ui dump / ui get: the field metadata the component reads from its UI field data file.
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -26,7 +27,6 @@ void PrintDumpRow(std::ostream& out, const clsUserField& field) {
 }
 
 int Dump(const Invocation& invocation) {
-  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"ui dump takes no arguments"};
   ToolSession session(invocation);
   return session.Run([&] {
     colUserFields fields;
@@ -94,35 +94,37 @@ void PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<
   }
 }
 
-int Get(const Invocation& invocation) {
-  std::vector<std::string> words = OptionReader(invocation.args).Positionals();
-  if (words.size() != 1) throw UsageError{"give exactly one UIID"};
+int Get(const Invocation& invocation, const std::string& uiid) {
   ToolSession session(invocation);
   return session.Run([&] {
     std::shared_ptr<ItierUserInterface> ui = NewTierUI();
     std::shared_ptr<Itier> no_tier;
     ObjectRef no_schema_module;
     if (!ui->InitialiseUserInterface(no_tier, no_schema_module)) return kExitOk;
-    PrintLookups(std::cout, words[0], AskAll(*ui, words[0]));
+    PrintLookups(std::cout, uiid, AskAll(*ui, uiid));
     return kExitOk;
   });
 }
 
+CommandBody DefineGet(CLI::App& app) {
+  auto uiid = std::make_shared<std::string>();
+  app.add_option("UIID", *uiid, "the field's UIID (any letter case)")->required();
+  return [uiid](const Invocation& invocation) { return Get(invocation, *uiid); };
+}
+
 const bool kRegistered =
-    RegisterCommand({"ui dump", "ui dump",
-                     "Print every field record of the UI field data file as a TSV.",
+    RegisterCommand({"ui dump", "Print every field record of the UI field data file as a TSV.",
                      "Reads DIR/VX4820CAL_UI_U.dat (plain or \"PCA Set\" scrambled) into a new field\n"
                      "collection and prints a header line, then one line per record in file order,\n"
                      "tab separated; Booleans as true/false. A file that cannot be opened prints the\n"
                      "header only. Lines without a UIID are skipped; a duplicate UIID is reported\n"
                      "and dropped, and a line that cannot be read ends the reading (reported).\n",
-                     Dump}) &&
-    RegisterCommand({"ui get", "ui get UIID",
-                     "Show the tier user interface's ten answers for one field.",
+                     [](CLI::App&) { return CommandBody(Dump); }}) &&
+    RegisterCommand({"ui get", "Show the tier user interface's ten answers for one field.",
                      "Loads DIR/VX4820CAL_UI_U.dat as the tier does and asks each lookup of the\n"
                      "tier user interface for UIID (letter case does not matter). A field the file\n"
                      "does not define is said so plainly.\n",
-                     Get});
+                     DefineGet});
 
 }  // namespace
 }  // namespace vx4820cal::cli
