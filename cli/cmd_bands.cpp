@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "calparams/calibration_parameters.h"
+#include "calparams/parameter_store.h"
 #include "cli/command.h"
+#include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 #include "common/object_access.h"
 #include "common/project_globals.h"
@@ -45,15 +47,21 @@ void PrintRecord(std::ostream& out, const std::string& code, const BandLimitsRec
 
 int Bands(const Invocation& invocation) {
   ToolSession session(invocation);
-  return session.Run([] {
-    gobjCalParameters = NewCalibrationParameters();
-    if (!Required(gobjCalParameters)->LoadFile(kParametersBaseName)) return kExitOk;
+  return session.Run([&] {
+    auto store = std::make_shared<clsCalibrationParameters>();
+    gobjCalParameters = store;
+    if (!store->LoadFile(kParametersBaseName)) {
+      DiagnoseFailedLoad(session, kParametersBaseName);
+      return kExitError;
+    }
+    // The table is printed as the component builds it, zeros and all.
+    bool complete = RequireTable(session, *store, kParametersBaseName, "BandLimits");
     InitBandLimits();
     std::vector<std::string> codes = BandCodes();
     const std::vector<BandLimitsRecord>& table = BandLimitsTable();
     PrintHeader(std::cout);
     for (size_t i = 0; i < codes.size() && i < table.size(); ++i) PrintRecord(std::cout, codes[i], table[i]);
-    return kExitOk;
+    return complete ? kExitOk : kExitError;
   });
 }
 

@@ -10,6 +10,7 @@
 #include "calparams/parameter_store.h"
 #include "calparams/parameters_file.h"
 #include "cli/cmd_params_common.h"
+#include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 #include "common/text.h"
 
@@ -139,9 +140,10 @@ int RunParamsExplain(const Invocation& invocation, const RadioArguments& radio) 
               << (from_source ? " (loaded through its working copy)" : "") << '\n';
     if (!loaded) std::cout << "The load stopped early (see the report); the records read before it are shown.\n";
     std::cout << '\n';
+    if (!loaded) DiagnoseFailedLoad(session, radio.base_name);
     ExplainTable(*store, radio);
     ExplainRefusedLines(*store);
-    return kExitOk;
+    return loaded && RequireTable(session, *store, radio.base_name, radio.table) ? kExitOk : kExitError;
   });
 }
 

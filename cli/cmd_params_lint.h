@@ -16,6 +16,7 @@ struct LintFinding {
   size_t line = 0;
   bool error = false;  // makes a lookup fail or a load stop
   std::string message;
+  bool stops_load = false;  // the load ends at this line
 };
 
 // A parameter line the component would turn into a record.

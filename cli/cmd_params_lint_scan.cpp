@@ -71,6 +71,7 @@ class Scanner {
  private:
   void Error(std::string message) { result_.findings.push_back({line_, true, std::move(message)}); }
   void Warning(std::string message) { result_.findings.push_back({line_, false, std::move(message)}); }
+  void Stop(std::string message) { result_.findings.push_back({line_, true, std::move(message), true}); }
 
   void CheckLineEnds() {
     size_t count = 0;
@@ -95,7 +96,7 @@ class Scanner {
         ++marker_lines_;
         if (lines_.AtEnd()) {
           line_ = lines_.LineNumber() - marker_lines_ + 1;
-          Error("the marker \"PCA Set\" is the last line: the load stops (error 62, input past end of file)");
+          Stop("the marker \"PCA Set\" is the last line: the load stops (error 62, input past end of file)");
           return false;
         }
         raw = lines_.Next();
@@ -109,7 +110,7 @@ class Scanner {
         text = DecryptString(raw);
         return true;
       } catch (const vx4820cal::Error&) {
-        Error("a line after the marker \"PCA Set\" that is not scrambled text: the load stops (error 13)");
+        Stop("a line after the marker \"PCA Set\" that is not scrambled text: the load stops (error 13)");
       }
     }
     return false;
@@ -135,9 +136,9 @@ class Scanner {
     try {
       state_.Apply(line.key, line.value);
     } catch (const vx4820cal::Error& error) {
-      Error(KeyName(line.key) + " \"" + line.value +
-            "\" is not a whole number from -32768 to 32767: the load stops (error " + std::to_string(error.Number()) +
-            ", " + RuntimeErrorText(error.Number()) + ")");
+      Stop(KeyName(line.key) + " \"" + line.value +
+           "\" is not a whole number from -32768 to 32767: the load stops (error " + std::to_string(error.Number()) +
+           ", " + RuntimeErrorText(error.Number()) + ")");
     }
   }
 
@@ -181,7 +182,7 @@ class Scanner {
     } else if (text.find('\t') != std::string_view::npos && text.find_first_not_of(" \t") == std::string_view::npos) {
       hint = ": a tab is not blank to the component";
     }
-    Error(
+    Stop(
         "neither a section header, a header key, a blank line nor a parameter: the load stops (\"Invalid "
         "Parameters File Format\")" +
         hint);

@@ -5,8 +5,10 @@
 #include <memory>
 
 #include "calparams/calibration_parameters.h"
+#include "calparams/parameter_store.h"
 #include "calparams/parameter_table.h"
 #include "cli/cmd_params_common.h"
+#include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 
 namespace vx4820cal::cli {
@@ -16,14 +18,18 @@ int RunParamsTable(const Invocation& invocation, const RadioArguments& radio) {
   ToolSession session(invocation);
   return session.Run([&] {
     std::shared_ptr<IcalParameters> store = NewCalibrationParameters();
-    if (!store->LoadFile(radio.base_name)) return kExitOk;
+    if (!store->LoadFile(radio.base_name)) {
+      DiagnoseFailedLoad(session, radio.base_name);
+      return kExitError;
+    }
     auto answer = std::dynamic_pointer_cast<calparams::ParameterTable>(
         store->GetTable(radio.band, radio.model, radio.hw_version, radio.table, radio.radio_option));
-    if (!answer) return kExitOk;
-    for (const std::string& name : answer->Names()) {
+    for (const std::string& name : answer ? answer->Names() : std::vector<std::string>()) {
       std::cout << name << '=' << answer->Item(std::string_view(name)).AsTextUnchecked() << '\n';
     }
-    return kExitOk;
+    // An empty answer for a table the file does not hold is most often a typo.
+    auto records = std::dynamic_pointer_cast<clsCalibrationParameters>(store);
+    return records && !RequireTable(session, *records, radio.base_name, radio.table) ? kExitError : kExitOk;
   });
 }
 

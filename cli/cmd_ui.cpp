@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/tool_session.h"
+#include "cli/why_unreadable.h"
 #include "ui/tier_ui.h"
 #include "ui/user_fields.h"
 #include "ui/user_interface_module.h"
@@ -30,6 +31,7 @@ int Dump(const Invocation& invocation) {
   ToolSession session(invocation);
   return session.Run([&] {
     colUserFields fields;
+    if (std::string why = WhyUnreadable(DataFile()); !why.empty()) session.Fail(DataFile().string() + ": " + why);
     fields.ReadInDataFromTextFile(DataFile());
     std::cout << "UIID\tLabel\tHelpID\tUnits\tUIWidth\tUIWidthDefault\tFactAccessLevel\tFactButCustVis\t"
                  "CustAccessLevel\tSpclRestrictions\tNavLabel\tATGridID\tDecimalSymbol\n";
@@ -76,14 +78,15 @@ std::vector<LookupRow> AskAll(ItierUserInterface& ui, const std::string& uiid) {
           Ask(ui, "GetDecimalSymbolByUIID", uiid, &UI::GetDecimalSymbolByUIID)};
 }
 
-void PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<LookupRow>& rows) {
+// False when the field is not defined.
+bool PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<LookupRow>& rows) {
   bool any = false;
   for (const LookupRow& row : rows) any = any || row.answered;
   if (!any) {
     out << "Field \"" << uiid << "\" is not defined in " << DataFile().string()
         << (std::filesystem::exists(DataFile()) ? "" : " (the file does not exist)")
         << ": every lookup answers false.\n";
-    return;
+    return false;
   }
   out << "Field \"" << uiid << "\" (" << DataFile().string() << ")\n";
   size_t width = 0;
@@ -92,6 +95,7 @@ void PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<
     out << "  " << row.operation << std::string(width - row.operation.size() + 2, ' ')
         << (row.answered ? row.answer : "(no answer)") << '\n';
   }
+  return true;
 }
 
 int Get(const Invocation& invocation, const std::string& uiid) {
@@ -100,9 +104,8 @@ int Get(const Invocation& invocation, const std::string& uiid) {
     std::shared_ptr<ItierUserInterface> ui = NewTierUI();
     std::shared_ptr<Itier> no_tier;
     ObjectRef no_schema_module;
-    if (!ui->InitialiseUserInterface(no_tier, no_schema_module)) return kExitOk;
-    PrintLookups(std::cout, uiid, AskAll(*ui, uiid));
-    return kExitOk;
+    if (!ui->InitialiseUserInterface(no_tier, no_schema_module)) return kExitError;
+    return PrintLookups(std::cout, uiid, AskAll(*ui, uiid)) ? kExitOk : kExitError;
   });
 }
 

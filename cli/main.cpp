@@ -11,6 +11,7 @@
 
 #include "cli/command.h"
 #include "cli/command_line_hints.h"
+#include "cli/tool_session.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::cli {
@@ -96,7 +97,10 @@ int Main(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& done) {
-    return app.exit(done);
+    int status = app.exit(done);
+    if (FlushStandardOutput()) return status;
+    std::cerr << "vx4820cal: " << kStandardOutputFailure << '\n';
+    return kExitError;
   } catch (const CLI::ParseError& failure) {
     // A mistyped word leaves the command line short of a command: name the word.
     std::cerr << (app.remaining().empty() ? UsageMessage(app, failure)

@@ -1,10 +1,12 @@
 // The params commands of the tool, run as a person or a script runs them.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 
-#include "fixtures/parameters_fixture.h"
 #include "common/common_globals.h"
+#include "common/text.h"
+#include "fixtures/parameters_fixture.h"
 
 namespace vx4820cal {
 namespace {
@@ -56,6 +58,7 @@ TEST_F(ParamsCommands, TablePrintsTheAnswerExactly) {
 }
 
 TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
+  // {F} stands for the component folder in the expected stderr.
   struct Case {
     const char* what;
     std::string source;
@@ -67,7 +70,8 @@ TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
        "",
        {"--name", "ABSENT"},
        3,
-       "[Programming Application]\nVX4820CAL: LoadFile\nFile not found\n\n"},
+       "[Programming Application]\nVX4820CAL: LoadFile\nFile not found\n\n"
+       "vx4820cal: {F}/ABSENT.ini and ABSENT.dat: neither exists\n"},
       {"missing file, strict",
        "",
        {"--name", "ABSENT", "--strict"},
@@ -85,6 +89,25 @@ TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
        3,
        "[Programming Application]\nVX4820CAL: GetTable\n"
        "This key is already associated with an element of this collection\n\n"},
+      {"a line that stops the load",
+       testing::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=x\nN=1\n"),
+       {},
+       3,
+       "[Programming Application]\nVX4820CAL: LoadFile\nType mismatch\n\n"
+       "vx4820cal: {F}/PARAMETERS.ini:4: HWversStart \"x\" is not a whole number from -32768 to 32767: the load "
+       "stops (error 13, Type mismatch)\n"},
+      {"a table the file does not hold",
+       testing::Crlf("[TT]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
+                     "N=1\n"),
+       {},
+       1,
+       "vx4820cal: {F}/PARAMETERS.ini: no records of table \"T\"; did you mean \"TT\"?\n"},
+      {"lines ended by a lone LF",
+       "[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\nN=1\n",
+       {},
+       1,
+       "vx4820cal: {F}/PARAMETERS.ini: no records of table \"T\" (the file ends lines with a lone LF, which ends no "
+       "line for the component)\n"},
   };
   for (const Case& c : cases) {
     if (!c.source.empty()) WriteSource(c.source);
@@ -93,10 +116,24 @@ TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
     ToolRun run = Run(args);
     EXPECT_EQ(run.status, c.status) << c.what;
     EXPECT_EQ(run.out, "") << c.what;
-    EXPECT_EQ(run.err, c.err) << c.what;
+    EXPECT_EQ(run.err, ReplaceAll(c.err, "{F}", Folder().string())) << c.what;
   }
   // Nothing was written beside the component folder.
   EXPECT_EQ(Files(outer_.Path()), std::set<std::string>{"component"});
+}
+
+TEST_F(ParamsCommands, AFailedRegenerationNamesItsCause) {
+  // The working copy's place is taken by a folder, older than the source.
+  fs::create_directory(Folder() / "PARAMETERS.dat");
+  fs::last_write_time(Folder() / "PARAMETERS.dat",
+                      fs::last_write_time(Folder() / "PARAMETERS.ini") - std::chrono::hours(1));
+  ToolRun run = Run(TableArgs("BandLimits", "K5", "LR2930 Cal", "0", "Default"));
+  EXPECT_EQ(run.status, 3);
+  std::string box = "[Programming Application]\nVX4820CAL: LoadFile\nFile not found\n\n";
+  EXPECT_EQ(run.err.substr(0, box.size()), box);
+  std::string cause =
+      "vx4820cal: " + (Folder() / "PARAMETERS.dat").string() + ": could not be made from PARAMETERS.ini: ";
+  EXPECT_EQ(run.err.substr(box.size(), cause.size()), cause) << run.err;
 }
 
 TEST_F(ParamsCommands, HardwareVersionMustBeA16BitNumber) {
@@ -104,7 +141,7 @@ TEST_F(ParamsCommands, HardwareVersionMustBeA16BitNumber) {
     EXPECT_EQ(Run(TableArgs("T", "H5", "M", hw, "O")).status, 2) << hw;
   }
   // In range for the host, out of range for the records: every record's check fails.
-  ToolRun run = Run(TableArgs("T", "H5", "M", "-32768", "O"));
+  ToolRun run = Run(TableArgs("BandLimits", "H5", "M", "-32768", "O"));
   EXPECT_EQ(run.status, 3);
   EXPECT_NE(run.err.find("VX4820CAL: IsMatch\nInvalid data"), std::string::npos) << run.err;
 }

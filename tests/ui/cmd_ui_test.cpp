@@ -51,10 +51,15 @@ TEST_F(UiCommand, DumpPrintsEveryRecordInFileOrder) {
 }
 
 TEST_F(UiCommand, DumpOfAFileThatCannotBeOpenedPrintsTheHeaderOnly) {
+  // The component is silent; the tool names the file and fails.
   testing::ToolRun run = RunTool(folder, "ui dump");
-  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, kDumpHeader);
-  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.err, "vx4820cal: " + (folder / "VX4820CAL_UI_U.dat").string() + ": does not exist\n");
+  std::filesystem::create_directory(folder / "VX4820CAL_UI_U.dat");
+  run = RunTool(folder, "ui dump");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "vx4820cal: " + (folder / "VX4820CAL_UI_U.dat").string() + ": is not a regular file\n");
 }
 
 TEST_F(UiCommand, DumpReportsADuplicateAndPrintsTheRest) {
@@ -89,7 +94,7 @@ TEST_F(UiCommand, GetShowsTheTenAnswersOrSaysTheFieldIsNotDefined) {
   EXPECT_EQ(defined.err, "");
 
   testing::ToolRun undefined = RunTool(folder, "ui get Band_r5k");
-  EXPECT_EQ(undefined.status, 0);
+  EXPECT_EQ(undefined.status, 1);
   EXPECT_NE(undefined.out.find("\"Band_r5k\" is not defined"), std::string::npos) << undefined.out;
 }
 

@@ -1,0 +1,99 @@
+#include "cli/parameters_diagnosis.h"
+
+#include <set>
+
+#include "calparams/parameter_store.h"
+#include "calparams/parameters_file.h"
+#include "cli/cmd_params_lint.h"
+#include "cli/command_line_hints.h"
+#include "cli/tool_session.h"
+#include "cli/why_unreadable.h"
+#include "common/text_file.h"
+#include "vx4820cal/error.h"
+
+namespace vx4820cal::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HasLoneLf(std::string_view bytes) {
+  for (size_t at = bytes.find('\n'); at != std::string_view::npos; at = bytes.find('\n', at + 1)) {
+    if (at == 0 || bytes[at - 1] != '\r') return true;
+  }
+  return false;
+}
+
+// The table names of the store, once each.
+std::vector<std::string> TableNames(const clsCalibrationParameters& store) {
+  std::set<std::string> names;
+  const calparams::TableName* previous = nullptr;
+  for (const clsCalibrationParameter& record : store.Records()) {
+    if (!record.Conditions() || record.Conditions()->table == previous) continue;
+    previous = record.Conditions()->table;
+    names.insert(previous->name);
+  }
+  return {names.begin(), names.end()};
+}
+
+// The line that ends the load of the edited file, as "PATH:LINE: why", or empty.
+std::string StoppingLine(const fs::path& file, bool plain_source) {
+  LintResult scan = ScanParametersFile(ReadFileBytes(file), plain_source);
+  for (const LintFinding& finding : scan.findings) {
+    if (finding.stops_load) return file.string() + ":" + std::to_string(finding.line) + ": " + finding.message;
+  }
+  return "";
+}
+
+}  // namespace
+
+fs::path EditedFile(const std::string& base_name) {
+  calparams::ParametersFilePaths paths = calparams::PathsOf(base_name);
+  std::error_code none;
+  return fs::exists(paths.source, none) ? paths.source : paths.working_copy;
+}
+
+void DiagnoseFailedLoad(ToolSession& session, const std::string& base_name) {
+  calparams::ParametersFilePaths paths;
+  try {
+    paths = calparams::PathsOf(base_name);
+  } catch (const Error&) {
+    session.Fail("'" + base_name + "' is no base name of a file inside the component folder");
+    return;
+  }
+  if (const std::string& cause = calparams::LastRegenerationFailure(); !cause.empty()) {
+    session.Fail(paths.working_copy.string() + ": could not be made from " + paths.source.filename().string() + ": " +
+                 cause);
+    return;
+  }
+  std::error_code none;
+  bool plain_source = fs::exists(paths.source, none);
+  const fs::path& file = plain_source ? paths.source : paths.working_copy;
+  if (std::string why = WhyUnreadable(file); !why.empty()) {
+    session.Fail(plain_source ? file.string() + ": " + why
+                              : paths.source.string() + " and " + paths.working_copy.filename().string() + ": " +
+                                    (why == "does not exist" ? "neither exists" : why));
+    return;
+  }
+  if (std::string why = WhyUnreadable(paths.working_copy); plain_source && !why.empty()) {
+    session.Fail(paths.working_copy.string() + ": " + why);
+    return;
+  }
+  std::string line = StoppingLine(file, plain_source);
+  session.Fail(line.empty() ? file.string() + ": the load failed" : line);
+}
+
+bool RequireTable(ToolSession& session, const clsCalibrationParameters& store, const std::string& base_name,
+                  const std::string& table) {
+  if (!store.PositionsOfTable(table).empty()) return true;
+  fs::path file = EditedFile(base_name);
+  std::string message = file.string() + ": no records of table \"" + table + "\"";
+  std::vector<std::string> tables = TableNames(store);
+  if (std::string closest = Closest(table, tables); !closest.empty()) message += "; did you mean \"" + closest + "\"?";
+  if (HasLoneLf(ReadFileBytes(file))) {
+    message += " (the file ends lines with a lone LF, which ends no line for the component)";
+  }
+  session.Fail(message);
+  return false;
+}
+
+}  // namespace vx4820cal::cli
