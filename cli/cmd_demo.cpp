@@ -79,7 +79,7 @@ class Demo {
     t_.Line("Initialize", YesNoText(initialised));
     t_.Line("tier key", Tier().TierKey());
     t_.Line("schema file", Joined(host_.schema_module->SchemaFilePaths(), ", "));
-    if (!t_.Expect(initialised, "Initialize returns True; the session stops here")) return false;
+    if (!t_.Expect(initialised, "Initialize returns True (without it the session stops here)")) return false;
     t_.Expect(Tier().TierKey() == DemoTierKey(), "the tier key " + DemoTierKey());
     const simhost::TierObjects& objects = session_.FetchObjects();
     bool all = objects.provider_owner && objects.schema && objects.user_interface && objects.validator;

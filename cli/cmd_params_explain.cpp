@@ -4,12 +4,12 @@
 #include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
-#include <map>
 
 #include "calparams/best_selection.h"
 #include "calparams/parameter_store.h"
 #include "calparams/parameters_file.h"
 #include "cli/cmd_params_common.h"
+#include "cli/lookup_outcome.h"
 #include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 #include "common/text.h"
@@ -38,49 +38,6 @@ std::string WhyNot(const clsCalibrationParameter& record, const RadioArguments& 
   return "";
 }
 
-struct Verdicts {
-  std::map<const clsCalibrationParameter*, std::string> result;  // of each matching record
-  std::vector<std::string> answer;                               // "NAME = VALUE (line N)"
-  std::string failure;                                           // why the lookup fails
-};
-
-// Plays the selection as the lookup makes it: best records in store order, the
-// first name that comes twice (in any case) failing the lookup.
-Verdicts Judge(const calparams::Matches& matches) {
-  Verdicts verdicts;
-  auto greatest = calparams::GreatestWeightings(matches);
-  std::map<std::string, const clsCalibrationParameter*> first_best;  // by exact name
-  std::map<std::string, const clsCalibrationParameter*> taken;       // by upper-cased name
-  for (const clsCalibrationParameter* record : matches) {
-    if (record->Weighting() == greatest[record->ParameterName()])
-      first_best.try_emplace(record->ParameterName(), record);
-  }
-  for (const clsCalibrationParameter* record : matches) {
-    const clsCalibrationParameter* best = first_best[record->ParameterName()];
-    std::string& result = verdicts.result[record];
-    if (record->Weighting() < greatest[record->ParameterName()]) {
-      result = "beaten by line " + std::to_string(best->SourceLine()) + " (weighting " +
-               std::to_string(best->Weighting()) + ")";
-      continue;
-    }
-    auto [earlier, fresh] = taken.try_emplace(UCase(record->ParameterName()), record);
-    if (fresh) {
-      result = "wins";
-      verdicts.answer.push_back(record->ParameterName() + " = " + std::string(record->Value()) + "  (line " +
-                                std::to_string(record->SourceLine()) + ")");
-      continue;
-    }
-    result = "ties with line " + std::to_string(earlier->second->SourceLine());
-    if (earlier->second->ParameterName() != record->ParameterName()) result += " (the names differ only in case)";
-    if (verdicts.failure.empty()) {
-      verdicts.failure = "lines " + std::to_string(earlier->second->SourceLine()) + " and " +
-                         std::to_string(record->SourceLine()) + " both give " + Quoted(record->ParameterName()) +
-                         " (error 457, duplicate key)";
-    }
-  }
-  return verdicts;
-}
-
 void ExplainTable(const clsCalibrationParameters& store, const RadioArguments& radio) {
   calparams::MatchQuery query(radio.band, radio.model, radio.hw_version, radio.table, radio.radio_option);
   if (!query.valid) {
@@ -96,7 +53,7 @@ void ExplainTable(const clsCalibrationParameters& store, const RadioArguments& r
     const clsCalibrationParameter& record = store.Records()[position];
     if (record.Explain(query) == MatchStage::kMatched) matches.push_back(&record);
   }
-  Verdicts verdicts = Judge(matches);
+  LookupOutcome verdicts = JudgeMatches(matches);
   for (uint32_t position : store.PositionsOfTable(radio.table)) {
     const clsCalibrationParameter& record = store.Records()[position];
     MatchStage stage = record.Explain(query);
@@ -115,7 +72,10 @@ void ExplainTable(const clsCalibrationParameters& store, const RadioArguments& r
     std::cout << "The lookup fails: " << verdicts.failure << ".\n";
   } else {
     std::cout << "Answer (" << verdicts.answer.size() << " entries, in this order):\n";
-    for (const std::string& entry : verdicts.answer) std::cout << "  " << entry << '\n';
+    for (const clsCalibrationParameter* entry : verdicts.answer) {
+      std::cout << "  " << entry->ParameterName() << " = " << entry->Value() << "  (line " << entry->SourceLine()
+                << ")\n";
+    }
   }
 }
 

@@ -164,6 +164,10 @@ TEST_F(ParamsCommands, ExplainNamesWinnersLosersAndTies) {
                     "N=1\nBands=H5\nn=2\nN=3\n"));
   run = Run({"params", "explain", "--table", "T", "--band", "H5", "--model", "M", "--hw", "0", "--option", "O"});
   EXPECT_NE(run.out.find("ties with line 9 (the names differ only in case)"), std::string::npos) << run.out;
+  // Neither of the tied records wins.
+  EXPECT_NE(run.out.find("   9  n          4  2      ties with line 10 (the names differ only in case)"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(run.out.find("wins"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("lines 9 and 10 both give \"N\" (error 457"), std::string::npos) << run.out;
 }
 
