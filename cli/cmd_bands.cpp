@@ -9,6 +9,7 @@
 #include "calparams/calibration_parameters.h"
 #include "calparams/parameter_store.h"
 #include "cli/command.h"
+#include "cli/json_output.h"
 #include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 #include "common/object_access.h"
@@ -45,7 +46,20 @@ void PrintRecord(std::ostream& out, const std::string& code, const BandLimitsRec
   out << '\n';
 }
 
-int Bands(const Invocation& invocation) {
+nlohmann::ordered_json Value(int32_t value) { return value; }
+nlohmann::ordered_json Value(int16_t value) { return value; }
+nlohmann::ordered_json Value(double value) { return value; }
+nlohmann::ordered_json Value(const std::string& value) { return value; }
+
+nlohmann::ordered_json BandObject(const std::string& code, const BandLimitsRecord& record) {
+  nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+  for (const BandLimitsField& field : BandLimitsFields()) {
+    fields[field.name] = std::visit([&](auto member) { return Value(record.*member); }, field.member);
+  }
+  return {{"band", code}, {"fields", fields}};
+}
+
+int Bands(const Invocation& invocation, bool json) {
   ToolSession session(invocation);
   return session.Run([&] {
     auto store = std::make_shared<clsCalibrationParameters>();
@@ -59,10 +73,22 @@ int Bands(const Invocation& invocation) {
     InitBandLimits();
     std::vector<std::string> codes = BandCodes();
     const std::vector<BandLimitsRecord>& table = BandLimitsTable();
-    PrintHeader(std::cout);
-    for (size_t i = 0; i < codes.size() && i < table.size(); ++i) PrintRecord(std::cout, codes[i], table[i]);
+    if (json) {
+      nlohmann::ordered_json bands = nlohmann::ordered_json::array();
+      for (size_t i = 0; i < codes.size() && i < table.size(); ++i) bands.push_back(BandObject(codes[i], table[i]));
+      PrintJson(bands);
+    } else {
+      PrintHeader(std::cout);
+      for (size_t i = 0; i < codes.size() && i < table.size(); ++i) PrintRecord(std::cout, codes[i], table[i]);
+    }
     return complete ? kExitOk : kExitError;
   });
+}
+
+CommandBody DefineBands(CLI::App& app) {
+  auto json = std::make_shared<bool>(false);
+  AddFormatOption(app, *json);
+  return [json](const Invocation& invocation) { return Bands(invocation, *json); };
 }
 
 const bool kRegistered =
@@ -72,7 +98,7 @@ const bool kRegistered =
                      "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
                      "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
                      "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
-                     [](CLI::App&) { return CommandBody(Bands); }});
+                     DefineBands});
 
 }  // namespace
 }  // namespace vx4820cal::cli

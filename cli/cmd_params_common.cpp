@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "calparams/list_form.h"
@@ -23,6 +24,7 @@ std::function<RadioArguments()> AddRadioOptions(CLI::App& app) {
   AddValueOption(app, "--hw", given->version, "the radio's hardware version N, a 16-bit number", true);
   AddValueOption(app, "--option", given->radio.radio_option, "the radio option O", true);
   AddBaseNameOption(app, given->radio.base_name);
+  AddFormatOption(app, given->radio.json);
   return [given] {
     RadioArguments radio = given->radio;
     try {
@@ -32,6 +34,14 @@ std::function<RadioArguments()> AddRadioOptions(CLI::App& app) {
     }
     return radio;
   };
+}
+
+nlohmann::ordered_json RadioDocument(const RadioArguments& radio) {
+  return {{"table", radio.table},
+          {"band", radio.band},
+          {"model", radio.model},
+          {"hardware_version", radio.hw_version},
+          {"radio_option", radio.radio_option}};
 }
 
 void AddBaseNameOption(CLI::App& app, std::string& base_name) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +22,16 @@ struct RadioArguments {
   int16_t hw_version = 0;
   std::string radio_option;
   std::string base_name = kDefaultParametersName;
+  bool json = false;  // --format json
 };
 
-// Declares --table --band --model --hw --option [--name] on app; the reader it
+// Declares --table --band --model --hw --option [--name] [--format] on app; the reader it
 // returns gives what they received, --hw as a 16-bit number as the host would pass
 // it. Anything missing or out of range is a usage error.
 std::function<RadioArguments()> AddRadioOptions(CLI::App& app);
+
+// The radio asked about, as the head of a command's JSON document.
+nlohmann::ordered_json RadioDocument(const RadioArguments& radio);
 
 // Declares [--name BASE] on app.
 void AddBaseNameOption(CLI::App& app, std::string& base_name);

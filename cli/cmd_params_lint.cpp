@@ -15,31 +15,7 @@
 namespace vx4820cal::cli {
 namespace {
 
-std::string Severity(bool error, bool colour) {
-  if (!colour) return error ? "error" : "warning";
-  return error ? "\x1b[31merror\x1b[0m" : "\x1b[33mwarning\x1b[0m";
-}
-
-int Report(const std::filesystem::path& file, std::vector<LintFinding> findings, bool colour) {
-  std::stable_sort(findings.begin(), findings.end(),
-                   [](const LintFinding& a, const LintFinding& b) { return a.line < b.line; });
-  size_t errors = 0;
-  for (const LintFinding& finding : findings) {
-    errors += finding.error ? 1 : 0;
-    std::cout << file.string() << ':' << finding.line << ": " << Severity(finding.error, colour) << ": "
-              << finding.message << '\n';
-  }
-  size_t warnings = findings.size() - errors;
-  if (findings.empty()) {
-    std::cout << file.string() << ": no findings\n";
-  } else {
-    std::cout << errors << (errors == 1 ? " error, " : " errors, ") << warnings
-              << (warnings == 1 ? " warning\n" : " warnings\n");
-  }
-  return errors == 0 ? kExitOk : kExitError;
-}
-
-int RunParamsLint(const Invocation& invocation, const std::string& base) {
+int RunParamsLint(const Invocation& invocation, const std::string& base, bool json) {
   try {
     calparams::RequireBaseName(base);
   } catch (const Error&) {
@@ -52,21 +28,26 @@ int RunParamsLint(const Invocation& invocation, const std::string& base) {
     bool plain_source = std::filesystem::exists(paths.source);
     const std::filesystem::path& file = plain_source ? paths.source : paths.working_copy;
     if (!plain_source && !std::filesystem::exists(file)) {
-      std::cout << paths.source.string() << ": error: neither this file nor " << paths.working_copy.filename().string()
-                << " exists: the load fails (error 53)\n";
+      session.Fail(paths.source.string() + " and " + paths.working_copy.filename().string() +
+                   ": neither exists: the load fails (error 53)");
       return kExitError;
     }
     LintResult result = ScanParametersFile(ReadFileBytes(file), plain_source);
     FindTies(result.records, result.findings);
     CheckRecords(result.records, result.findings);
-    return Report(file, std::move(result.findings), invocation.colour);
+    return ReportFindings(file, std::move(result.findings), {json, invocation.colour});
   });
 }
 
 CommandBody DefineParamsLint(CLI::App& app) {
-  auto base = std::make_shared<std::string>(kDefaultParametersName);
-  AddBaseNameOption(app, *base);
-  return [base](const Invocation& invocation) { return RunParamsLint(invocation, *base); };
+  struct Given {
+    std::string base = kDefaultParametersName;
+    bool json = false;
+  };
+  auto given = std::make_shared<Given>();
+  AddBaseNameOption(app, given->base);
+  AddFormatOption(app, given->json);
+  return [given](const Invocation& invocation) { return RunParamsLint(invocation, given->base, given->json); };
 }
 
 const bool kRegistered =

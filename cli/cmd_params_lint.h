@@ -9,15 +9,9 @@
 #include <vector>
 
 #include "calparams/parameter_conditions.h"
+#include "cli/lint_report.h"
 
 namespace vx4820cal::cli {
-
-struct LintFinding {
-  size_t line = 0;
-  bool error = false;  // makes a lookup fail or a load stop
-  std::string message;
-  bool stops_load = false;  // the load ends at this line
-};
 
 // A parameter line the component would turn into a record.
 struct LintRecord {

@@ -8,11 +8,25 @@
 #include "calparams/parameter_store.h"
 #include "calparams/parameter_table.h"
 #include "cli/cmd_params_common.h"
+#include "cli/json_output.h"
 #include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 
 namespace vx4820cal::cli {
 namespace {
+
+void PrintAnswer(const RadioArguments& radio, calparams::ParameterTable* answer) {
+  nlohmann::ordered_json entries = nlohmann::ordered_json::array();
+  for (const std::string& name : answer ? answer->Names() : std::vector<std::string>()) {
+    std::string value = answer->Item(std::string_view(name)).AsTextUnchecked();
+    if (!radio.json) std::cout << name << '=' << value << '\n';
+    entries.push_back({{"name", name}, {"value", value}});
+  }
+  if (!radio.json) return;
+  nlohmann::ordered_json document = RadioDocument(radio);
+  document["entries"] = entries;
+  PrintJson(document);
+}
 
 int RunParamsTable(const Invocation& invocation, const RadioArguments& radio) {
   ToolSession session(invocation);
@@ -24,9 +38,7 @@ int RunParamsTable(const Invocation& invocation, const RadioArguments& radio) {
     }
     auto answer = std::dynamic_pointer_cast<calparams::ParameterTable>(
         store->GetTable(radio.band, radio.model, radio.hw_version, radio.table, radio.radio_option));
-    for (const std::string& name : answer ? answer->Names() : std::vector<std::string>()) {
-      std::cout << name << '=' << answer->Item(std::string_view(name)).AsTextUnchecked() << '\n';
-    }
+    PrintAnswer(radio, answer.get());
     // An empty answer for a table the file does not hold is most often a typo.
     auto records = std::dynamic_pointer_cast<clsCalibrationParameters>(store);
     return records && !RequireTable(session, *records, radio.base_name, radio.table) ? kExitError : kExitOk;

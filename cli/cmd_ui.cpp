@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/json_output.h"
 #include "cli/tool_session.h"
 #include "cli/why_unreadable.h"
 #include "ui/tier_ui.h"
@@ -27,12 +28,34 @@ void PrintDumpRow(std::ostream& out, const clsUserField& field) {
       << '\t' << field.NavLabel() << '\t' << field.ATGridID() << '\t' << BooleanText(field.DecimalSymbol()) << '\n';
 }
 
-int Dump(const Invocation& invocation) {
+nlohmann::ordered_json DumpObject(const clsUserField& field) {
+  return {{"UIID", field.UIID()},
+          {"Label", field.Label()},
+          {"HelpID", field.HelpID()},
+          {"Units", field.Units()},
+          {"UIWidth", field.UIWidth()},
+          {"UIWidthDefault", field.UIWidthDefault()},
+          {"FactAccessLevel", field.FactAccessLevel()},
+          {"FactButCustVis", field.FactButCustVis()},
+          {"CustAccessLevel", field.CustAccessLevel()},
+          {"SpclRestrictions", field.SpclRestrictions()},
+          {"NavLabel", field.NavLabel()},
+          {"ATGridID", field.ATGridID()},
+          {"DecimalSymbol", field.DecimalSymbol()}};
+}
+
+int Dump(const Invocation& invocation, bool json) {
   ToolSession session(invocation);
   return session.Run([&] {
     colUserFields fields;
     if (std::string why = WhyUnreadable(DataFile()); !why.empty()) session.Fail(DataFile().string() + ": " + why);
     fields.ReadInDataFromTextFile(DataFile());
+    if (json) {
+      nlohmann::ordered_json records = nlohmann::ordered_json::array();
+      fields.ForEach([&](const clsUserField& field) { records.push_back(DumpObject(field)); });
+      PrintJson(records);
+      return kExitOk;
+    }
     std::cout << "UIID\tLabel\tHelpID\tUnits\tUIWidth\tUIWidthDefault\tFactAccessLevel\tFactButCustVis\t"
                  "CustAccessLevel\tSpclRestrictions\tNavLabel\tATGridID\tDecimalSymbol\n";
     fields.ForEach([](const clsUserField& field) { PrintDumpRow(std::cout, field); });
@@ -109,6 +132,12 @@ int Get(const Invocation& invocation, const std::string& uiid) {
   });
 }
 
+CommandBody DefineDump(CLI::App& app) {
+  auto json = std::make_shared<bool>(false);
+  AddFormatOption(app, *json);
+  return [json](const Invocation& invocation) { return Dump(invocation, *json); };
+}
+
 CommandBody DefineGet(CLI::App& app) {
   auto uiid = std::make_shared<std::string>();
   app.add_option("UIID", *uiid, "the field's UIID (any letter case)")->required();
@@ -122,7 +151,7 @@ const bool kRegistered =
                      "tab separated; Booleans as true/false. A file that cannot be opened prints the\n"
                      "header only. Lines without a UIID are skipped; a duplicate UIID is reported\n"
                      "and dropped, and a line that cannot be read ends the reading (reported).\n",
-                     [](CLI::App&) { return CommandBody(Dump); }}) &&
+                     DefineDump}) &&
     RegisterCommand({"ui get", "Show the tier user interface's ten answers for one field.",
                      "Loads DIR/VX4820CAL_UI_U.dat as the tier does and asks each lookup of the\n"
                      "tier user interface for UIID (letter case does not matter). A field the file\n"
