@@ -165,7 +165,8 @@ TEST_F(ParamsCommands, ExplainNamesWinnersLosersAndTies) {
   run = Run({"params", "explain", "--table", "T", "--band", "H5", "--model", "M", "--hw", "0", "--option", "O"});
   EXPECT_NE(run.out.find("ties with line 9 (the names differ only in case)"), std::string::npos) << run.out;
   // Neither of the tied records wins.
-  EXPECT_NE(run.out.find("   9  n          4  2      ties with line 10 (the names differ only in case)"), std::string::npos)
+  EXPECT_NE(run.out.find("   9  n          4  2      ties with line 10 (the names differ only in case)"),
+            std::string::npos)
       << run.out;
   EXPECT_EQ(run.out.find("wins"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("lines 9 and 10 both give \"N\" (error 457"), std::string::npos) << run.out;
@@ -228,6 +229,54 @@ TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
   EXPECT_EQ(Findings(run.out, (Folder() / "PARAMETERS.dat").string()),
             (std::vector<std::string>{"6: warning", "7: error"}))
       << run.out;
+}
+
+TEST_F(ParamsCommands, DiffShowsExactlyTheChangedAnswers) {
+  const std::string sample = testing::ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini");
+  const std::string shipped =
+      ReplaceAll(ReplaceAll(sample, "FreqMax = 870000000", "FreqMax = 870000001"), "SquelchOpenLevel = -115",
+                 "SquelchOpenLevel = -115\r\nSquelchOpenLevel = -116");
+  testing::WriteFile(outer_ / "new.ini", shipped);
+  const std::string old_file = (Folder() / "PARAMETERS.ini").string();
+  const std::string new_file = (outer_ / "new.ini").string();
+  ToolRun run = testing::RunTool({"params", "diff", Folder().string(), new_file});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out,
+            "Table \"BandLimits\"\n"
+            "  band K5, model LR2930 Cal, any hardware version, any radio option\n"
+            "    FreqMax: 870000000 -> 870000001\n"
+            "Table \"RxSquelch\"\n"
+            "  any band, model VX4820 Standard Rx or VX4820 Trigger Base Rx, any hardware version, radio option "
+            "Wideband\n"
+            "    the lookup now fails: lines 318 and 319 both give \"SquelchOpenLevel\" (error 457, duplicate key)\n"
+            "2 differences in 2 tables\n");
+  ToolRun back = testing::RunTool({"params", "diff", new_file, old_file, "--format", "json"});
+  EXPECT_EQ(back.status, 0);
+  EXPECT_NE(back.out.find("\"name\": \"FreqMax\",\n              \"old\": \"870000001\",\n              \"new\": "
+                          "\"870000000\""),
+            std::string::npos)
+      << back.out;
+  // A file against itself: nothing; and neither folder was written to.
+  ToolRun same = testing::RunTool({"params", "diff", old_file, old_file});
+  EXPECT_EQ(same.status, 0);
+  EXPECT_EQ(same.out, "");
+  EXPECT_EQ(Files(Folder()), std::set<std::string>{"PARAMETERS.ini"});
+  // A file that does not load is named, not compared.
+  ToolRun missing = testing::RunTool({"params", "diff", old_file, (outer_ / "none.ini").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "vx4820cal: " + (outer_ / "none.ini").string() + ": does not exist\n");
+}
+
+TEST_F(ParamsCommands, JsonFormOfTheAnswer) {
+  std::vector<std::string> args = TableArgs("RxSquelch", "K5", "VX4820 Standard Rx", "3", "wideband");
+  args.insert(args.end(), {"--format", "json"});
+  ToolRun run = Run(args);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("\"entries\": [\n    {\n      \"name\": \"RssiSlope\",\n      \"value\": \"0.85\"\n    },"),
+            std::string::npos)
+      << run.out;
+  args.back() = "yaml";
+  EXPECT_EQ(Run(args).status, 2);
 }
 
 }  // namespace
