@@ -8,9 +8,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "common/block_list.h"
 #include "calparams/calibration_parameter.h"
 #include "calparams/match_query.h"
+#include "common/block_list.h"
 #include "vx4820cal/collection.h"
 #include "vx4820cal/interfaces/icalparameters.h"
 

@@ -44,6 +44,7 @@ class ParameterLineReader {
     } else {
       text_ = Cp1252ToUtf8(raw);
     }
+    lines_.DoneWithLine();
     return text_;
   }
 

@@ -22,6 +22,9 @@ class FileLineReader {
   bool AtEnd();
   // The next line without its end, valid until the next call; past the end error 62.
   std::string_view Next();
+  // The line Next() gave is no longer needed: a buffer grown for a long line is given
+  // back at once, before its text is kept elsewhere.
+  void DoneWithLine();
   size_t LineNumber() const { return line_number_; }
   // The file's size when it was opened.
   size_t SizeBytes() const { return size_bytes_; }
@@ -29,6 +32,7 @@ class FileLineReader {
  private:
   // Reads more of the file behind the unread bytes; false at the end of the file.
   bool Fill();
+  size_t GrownSize() const;
 
   struct Closer {
     void operator()(std::FILE* file) const { std::fclose(file); }
@@ -41,6 +45,7 @@ class FileLineReader {
   bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
   size_t line_number_ = 0;
   size_t size_bytes_ = 0;
+  size_t bytes_read_ = 0;
 };
 
 class LineReader {
