@@ -9,23 +9,6 @@
 namespace vx4820cal::cli {
 namespace {
 
-size_t EditDistance(const std::string& a, const std::string& b) {
-  std::vector<size_t> row(b.size() + 1);
-  std::iota(row.begin(), row.end(), size_t{0});
-  for (size_t i = 1; i <= a.size(); ++i) {
-    size_t diagonal = row[0];
-    row[0] = i;
-    for (size_t j = 1; j <= b.size(); ++j) {
-      size_t above = row[j];
-      bool same =
-          std::toupper(static_cast<unsigned char>(a[i - 1])) == std::toupper(static_cast<unsigned char>(b[j - 1]));
-      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-      diagonal = above;
-    }
-  }
-  return row[b.size()];
-}
-
 std::vector<std::string> CommandNames(const CLI::App& app) {
   std::vector<std::string> names;
   for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
@@ -94,6 +77,23 @@ std::string UsageMessage(const CLI::App& root, const CLI::ParseError& failure) {
     if (what.find(" missing") != std::string::npos) what = name + " needs a value";
   }
   return where + ": " + what + " (see '" + where + " --help')";
+}
+
+size_t EditDistance(const std::string& a, const std::string& b) {
+  std::vector<size_t> row(b.size() + 1);
+  std::iota(row.begin(), row.end(), size_t{0});
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      size_t above = row[j];
+      bool same =
+          std::toupper(static_cast<unsigned char>(a[i - 1])) == std::toupper(static_cast<unsigned char>(b[j - 1]));
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
 }
 
 std::string Closest(const std::string& word, const std::vector<std::string>& candidates) {

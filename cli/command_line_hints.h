@@ -24,6 +24,9 @@ std::string UnknownWordMessage(const CLI::App& root, const std::string& word);
 // A parse failure, named with the command it belongs to.
 std::string UsageMessage(const CLI::App& root, const CLI::ParseError& failure);
 
+// The edits (insert, delete, replace a character) from a to b, ignoring letter case.
+size_t EditDistance(const std::string& a, const std::string& b);
+
 // The candidate nearest to word by edit distance, ignoring letter case; empty when
 // there are no candidates.
 std::string Closest(const std::string& word, const std::vector<std::string>& candidates);

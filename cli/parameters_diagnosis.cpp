@@ -37,7 +37,7 @@ std::vector<std::string> TableNames(const clsCalibrationParameters& store) {
 
 // The line that ends the load of the edited file, as "PATH:LINE: why", or empty.
 std::string StoppingLine(const fs::path& file, bool plain_source) {
-  LintResult scan = ScanParametersFile(ReadFileBytes(file), plain_source);
+  LintResult scan = ScanParametersFile(file, plain_source);
   for (const LintFinding& finding : scan.findings) {
     if (finding.stops_load) return file.string() + ":" + std::to_string(finding.line) + ": " + finding.message;
   }

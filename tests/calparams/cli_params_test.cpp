@@ -1,9 +1,11 @@
 // The params commands of the tool, run as a person or a script runs them.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <chrono>
 #include <set>
 
+#include "calparams/working_copy.h"
 #include "common/common_globals.h"
 #include "common/text.h"
 #include "fixtures/parameters_fixture.h"
@@ -176,7 +178,9 @@ TEST_F(ParamsCommands, LintFindsNothingInTheSampleAndWritesNothing) {
   fs::remove(Folder() / "PARAMETERS.dat");
   ToolRun run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 0) << run.out;
-  EXPECT_EQ(run.out, (Folder() / "PARAMETERS.ini").string() + ": no findings\n");
+  const std::string file = (Folder() / "PARAMETERS.ini").string();
+  EXPECT_EQ(run.out, file + ": the component reads PARAMETERS.dat, made from this file at the next load\n" + file +
+                         ": no findings\n");
   EXPECT_EQ(Files(Folder()), std::set<std::string>{"PARAMETERS.ini"});
 }
 
@@ -186,6 +190,7 @@ std::vector<std::string> Findings(const std::string& output, const std::string& 
   for (const std::string& line : Split(output, "\n")) {
     if (line.rfind(file + ":", 0) != 0) continue;
     std::string rest = line.substr(file.size() + 1);
+    if (rest.empty() || !std::isdigit(static_cast<unsigned char>(rest[0]))) continue;  // about the whole file
     findings.push_back(rest.substr(0, rest.find(':', rest.find(": ") + 2)));
   }
   return findings;
@@ -218,6 +223,68 @@ TEST_F(ParamsCommands, LintNamesEachProblemWithItsLine) {
   EXPECT_EQ(Findings(run.out, file), std::vector<std::string>{"1: error"});
 }
 
+TEST_F(ParamsCommands, LintFindsWhatTheComponentReadsOtherwise) {
+  const std::string head =
+      "[T]\r\nBands=DEFAULT\r\nModels=DEFAULT\r\nHWversStart=0\r\nHWversStop=9\r\n"
+      "RadioOptions=DEFAULT\r\n";
+  struct Case {
+    const char* what;
+    std::string source;
+    int status;
+    std::vector<std::string> findings;
+    std::string says;
+  } cases[] = {
+      {"an empty file", "", 1, {"1: error"}, "the file is empty"},
+      {"no records", head, 1, {"1: error"}, "holds no records"},
+      {"UTF-8 text",
+       head + "Display=136\xE2\x80\x93"
+              "174 MHz\r\n",
+       0,
+       {"7: warning"},
+       "\"\xE2\x80\x93\" reads as \"\xC3\xA2\xE2\x82\xAC\xE2\x80\x9C\""},
+      {"a byte order mark",
+       "\xEF\xBB\xBF" + head + "N=1\r\n",
+       1,
+       {"1: error", "1: error", "7: error"},
+       "byte order mark"},
+      {"a misspelled key word, once",
+       "[T]\r\nBnads=H5\r\nModels=DEFAULT\r\nHWversStart=0\r\nHWversStop=9\r\nA=1\r\nB=2\r\nC=3\r\n",
+       1,
+       {"2: error"},
+       "\"Bnads\" is read as a parameter: did you mean the key word \"Bands\"?"},
+  };
+  const std::string file = (Folder() / "PARAMETERS.ini").string();
+  for (const Case& c : cases) {
+    WriteSource(c.source);
+    ToolRun run = Run({"params", "lint"});
+    EXPECT_EQ(run.status, c.status) << c.what << '\n' << run.out;
+    EXPECT_EQ(Findings(run.out, file), c.findings) << c.what << '\n' << run.out;
+    EXPECT_NE(run.out.find(c.says), std::string::npos) << c.what << '\n' << run.out;
+  }
+  EXPECT_NE(Run({"params", "lint"}).out.find("so are the 3 parameter lines after it"), std::string::npos);
+}
+
+TEST_F(ParamsCommands, LintWarnsOfANewerWorkingCopyThatHoldsAnotherText) {
+  const std::string head =
+      "[T]\r\nBands=DEFAULT\r\nModels=DEFAULT\r\nHWversStart=0\r\nHWversStop=9\r\n"
+      "RadioOptions=DEFAULT\r\n";
+  WriteSource(head + "N=1\r\n");
+  // An older source restored over a newer copy made from another text.
+  testing::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=2\r\n"));
+  fs::last_write_time(Folder() / "PARAMETERS.ini",
+                      fs::last_write_time(Folder() / "PARAMETERS.dat") - std::chrono::hours(1));
+  ToolRun run = Run({"params", "lint"});
+  const std::string file = (Folder() / "PARAMETERS.ini").string();
+  EXPECT_EQ(Findings(run.out, file), std::vector<std::string>{"7: warning"}) << run.out;
+  EXPECT_NE(run.out.find(file + ": the component reads PARAMETERS.dat as it stands"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("differs from it from here on (its line 8)"), std::string::npos) << run.out;
+  // The same text: no warning.
+  testing::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=1\r\n"));
+  fs::last_write_time(Folder() / "PARAMETERS.ini",
+                      fs::last_write_time(Folder() / "PARAMETERS.dat") - std::chrono::hours(1));
+  EXPECT_EQ(Findings(Run({"params", "lint"}).out, file), std::vector<std::string>{});
+}
+
 TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
   fs::remove(Folder() / "PARAMETERS.ini");
   testing::WriteFile(Folder() / "PARAMETERS.dat",
@@ -225,9 +292,9 @@ TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
                          EncryptString("N=1") + "\r\nPCA Set\r\n");
   ToolRun run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 1);
-  // Marker lines are not counted, as in the records' line numbers.
+  // The file's own line numbers: its marker lines are counted.
   EXPECT_EQ(Findings(run.out, (Folder() / "PARAMETERS.dat").string()),
-            (std::vector<std::string>{"6: warning", "7: error"}))
+            (std::vector<std::string>{"7: warning", "8: error"}))
       << run.out;
 }
 
