@@ -67,8 +67,9 @@ void LoadOneName(benchmark::State& state, int64_t sections) {
 void RegisterLintProcessBenchmarks() {
   // Six lines a section: the last size is a million-line file.
   for (int64_t sections : {int64_t{10000}, int64_t{100000}, int64_t{166667}}) {
-    for (auto [figure, body] :
-         {std::pair{"lint_process/one_name/", LintOneName}, std::pair{"load_process/one_name/", LoadOneName}}) {
+    using Body = void (*)(benchmark::State&, int64_t);
+    for (auto [figure, body] : {std::pair<std::string, Body>{"lint_process/one_name/", LintOneName},
+                                std::pair<std::string, Body>{"load_process/one_name/", LoadOneName}}) {
       benchmark::RegisterBenchmark((figure + std::to_string(sections)).c_str(), body, sections)
           ->UseManualTime()
           ->Unit(benchmark::kMillisecond)

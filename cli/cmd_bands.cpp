@@ -85,12 +85,6 @@ int Bands(const Invocation& invocation, bool json) {
   });
 }
 
-CommandBody DefineBands(CLI::App& app) {
-  auto json = std::make_shared<bool>(false);
-  AddFormatOption(app, *json);
-  return [json](const Invocation& invocation) { return Bands(invocation, *json); };
-}
-
 const bool kRegistered =
     RegisterCommand({"bands", "Print the band-limits table built from the parameters file.",
                      "Loads PARAMETERS from the component folder (regenerating PARAMETERS.dat from\n"
@@ -98,7 +92,7 @@ const bool kRegistered =
                      "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
                      "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
                      "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
-                     DefineBands});
+                     WithFormatOption(Bands)});
 
 }  // namespace
 }  // namespace vx4820cal::cli

@@ -132,12 +132,6 @@ int Get(const Invocation& invocation, const std::string& uiid) {
   });
 }
 
-CommandBody DefineDump(CLI::App& app) {
-  auto json = std::make_shared<bool>(false);
-  AddFormatOption(app, *json);
-  return [json](const Invocation& invocation) { return Dump(invocation, *json); };
-}
-
 CommandBody DefineGet(CLI::App& app) {
   auto uiid = std::make_shared<std::string>();
   app.add_option("UIID", *uiid, "the field's UIID (any letter case)")->required();
@@ -151,7 +145,7 @@ const bool kRegistered =
                      "tab separated; Booleans as true/false. A file that cannot be opened prints the\n"
                      "header only. Lines without a UIID are skipped; a duplicate UIID is reported\n"
                      "and dropped, and a line that cannot be read ends the reading (reported).\n",
-                     DefineDump}) &&
+                     WithFormatOption(Dump)}) &&
     RegisterCommand({"ui get", "Show the tier user interface's ten answers for one field.",
                      "Loads DIR/VX4820CAL_UI_U.dat as the tier does and asks each lookup of the\n"
                      "tier user interface for UIID (letter case does not matter). A field the file\n"

@@ -227,12 +227,6 @@ int RunUiLint(const Invocation& invocation, bool json) {
   });
 }
 
-CommandBody DefineUiLint(CLI::App& app) {
-  auto json = std::make_shared<bool>(false);
-  AddFormatOption(app, *json);
-  return [json](const Invocation& invocation) { return RunUiLint(invocation, *json); };
-}
-
 const bool kRegistered =
     RegisterCommand({"ui lint", "Check the UI field data file for lines the component misreads or drops.",
                      "Checks DIR/VX4820CAL_UI_U.dat (plain or \"PCA Set\" scrambled) and prints\n"
@@ -242,7 +236,7 @@ const bool kRegistered =
                      "a line without UIID, no UIID column, a UTF-8 byte order mark. Warnings: rows with\n"
                      "fewer cells than the header, unknown or missing key-word columns, UTF-8 text.\n"
                      "Exit status 0 without errors, 1 with any.\n",
-                     DefineUiLint});
+                     WithFormatOption(RunUiLint)});
 
 }  // namespace
 }  // namespace vx4820cal::cli

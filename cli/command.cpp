@@ -37,4 +37,12 @@ void AddFormatOption(CLI::App& app, bool& json) {
       ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
+std::function<CommandBody(CLI::App&)> WithFormatOption(int (*run)(const Invocation&, bool json)) {
+  return [run](CLI::App& app) {
+    auto json = std::make_shared<bool>(false);
+    AddFormatOption(app, *json);
+    return [run, json](const Invocation& invocation) { return run(invocation, *json); };
+  };
+}
+
 }  // namespace vx4820cal::cli

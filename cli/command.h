@@ -51,5 +51,7 @@ void AddValueOption(CLI::App& app, const std::string& name, std::string& value, 
                     bool required = false);
 // Declares "--format text|json"; json is true for the JSON form.
 void AddFormatOption(CLI::App& app, bool& json);
+// The definition of a command whose only option is --format.
+std::function<CommandBody(CLI::App&)> WithFormatOption(int (*run)(const Invocation&, bool json));
 
 }  // namespace vx4820cal::cli

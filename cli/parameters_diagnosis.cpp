@@ -1,11 +1,10 @@
 #include "cli/parameters_diagnosis.h"
 
-#include <set>
-
 #include "calparams/parameter_store.h"
 #include "calparams/parameters_file.h"
 #include "cli/cmd_params_lint.h"
 #include "cli/command_line_hints.h"
+#include "cli/store_tables.h"
 #include "cli/tool_session.h"
 #include "cli/why_unreadable.h"
 #include "common/text_file.h"
@@ -21,18 +20,6 @@ bool HasLoneLf(std::string_view bytes) {
     if (at == 0 || bytes[at - 1] != '\r') return true;
   }
   return false;
-}
-
-// The table names of the store, once each.
-std::vector<std::string> TableNames(const clsCalibrationParameters& store) {
-  std::set<std::string> names;
-  const calparams::TableName* previous = nullptr;
-  for (const clsCalibrationParameter& record : store.Records()) {
-    if (!record.Conditions() || record.Conditions()->table == previous) continue;
-    previous = record.Conditions()->table;
-    names.insert(previous->name);
-  }
-  return {names.begin(), names.end()};
 }
 
 // The line that ends the load of the edited file, as "PATH:LINE: why", or empty.
@@ -87,7 +74,8 @@ bool RequireTable(ToolSession& session, const clsCalibrationParameters& store, c
   if (!store.PositionsOfTable(table).empty()) return true;
   fs::path file = EditedFile(base_name);
   std::string message = file.string() + ": no records of table \"" + table + "\"";
-  std::vector<std::string> tables = TableNames(store);
+  std::vector<std::string> tables;
+  for (const auto& [key, name] : TablesOf(store)) tables.push_back(name);
   if (std::string closest = Closest(table, tables); !closest.empty()) message += "; did you mean \"" + closest + "\"?";
   if (HasLoneLf(ReadFileBytes(file))) {
     message += " (the file ends lines with a lone LF, which ends no line for the component)";

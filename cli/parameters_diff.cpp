@@ -9,6 +9,7 @@
 #include "calparams/match_query.h"
 #include "calparams/parameter_store.h"
 #include "cli/lookup_outcome.h"
+#include "cli/store_tables.h"
 #include "common/text.h"
 
 namespace vx4820cal::cli {
@@ -192,18 +193,6 @@ std::string DisplayName(const clsCalibrationParameters& store, const std::vector
   return "";
 }
 
-// The table keys of a store, once each.
-std::set<std::string> TableKeys(const clsCalibrationParameters& store) {
-  std::set<std::string> keys;
-  const calparams::TableName* previous = nullptr;
-  for (const Record& record : store.Records()) {
-    if (!record.Conditions() || record.Conditions()->table == previous) continue;
-    previous = record.Conditions()->table;
-    keys.insert(previous->key);
-  }
-  return keys;
-}
-
 TableDiff DiffTable(const clsCalibrationParameters& old_store, const clsCalibrationParameters& new_store,
                     const std::string& key) {
   std::vector<uint32_t> old_positions = old_store.PositionsOfTable(key);
@@ -241,10 +230,10 @@ TableDiff DiffTable(const clsCalibrationParameters& old_store, const clsCalibrat
 
 std::vector<TableDiff> DiffParameters(const clsCalibrationParameters& old_store,
                                       const clsCalibrationParameters& new_store) {
-  std::set<std::string> keys = TableKeys(old_store);
-  keys.merge(TableKeys(new_store));
+  std::map<std::string, std::string> tables = TablesOf(old_store);
+  tables.merge(TablesOf(new_store));
   std::vector<TableDiff> diffs;
-  for (const std::string& key : keys) {
+  for (const auto& [key, name] : tables) {
     TableDiff diff = DiffTable(old_store, new_store, key);
     if (!diff.groups.empty()) diffs.push_back(std::move(diff));
   }
