@@ -115,5 +115,24 @@ TEST_F(CommandLine, ColourOnlyWhenAskedOrOnATerminalWithoutNoColor) {
   }
 }
 
+TEST_F(CommandLine, JsonFormsAreOneDocumentOnStdout) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string holds;
+  } cases[] = {
+      {{"bands", "--format", "json"}, "  {\n    \"band\": \"A4\",\n    \"fields\": {\n      \"BandType\": 1,"},
+      {Lookup({"params", "explain", "--format=json"}), "\"answer\": [\n    {\n      \"name\": \"RssiSlope\""},
+      {{"params", "lint", "--format", "json"}, "\"findings\": [],\n  \"errors\": 0,"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--dir", Dir()});
+    ToolRun run = RunTool(args);
+    EXPECT_EQ(run.status, 0) << args[0] << ' ' << run.err;
+    EXPECT_NE(run.out.find(c.holds), std::string::npos) << run.out;
+    EXPECT_TRUE(run.out.front() == '{' || run.out.front() == '[') << run.out;
+  }
+}
+
 }  // namespace
 }  // namespace vx4820cal
