@@ -155,6 +155,16 @@ int RunParamsExplain(const Invocation& invocation, const RadioArguments& radio) 
     bool loaded = store->LoadFile(radio.base_name);
     calparams::ParametersFilePaths paths = calparams::PathsOf(radio.base_name);
     bool from_source = std::filesystem::exists(paths.source);
+    if (from_source && WorkingCopyIsKept(paths)) {
+      if (size_t line = StaleWorkingCopyLine(paths); line != 0) {
+        // The records' lines are those of the text the copy was made from.
+        session.Diagnose(paths.source.string() + ":" + std::to_string(std::max<size_t>(line, 2) - 1) + ": " +
+                         paths.working_copy.filename().string() +
+                         " is newer than this file but holds another text from here on: the component reads that "
+                         "text, not this file's");
+        from_source = false;
+      }
+    }
     const std::filesystem::path& file = from_source ? paths.source : paths.working_copy;
     if (!loaded) DiagnoseFailedLoad(session, radio.base_name);
     Explanation explanation = ExplainTable(*store, radio);

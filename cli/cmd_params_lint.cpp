@@ -7,9 +7,9 @@
 #include <iostream>
 
 #include "calparams/parameters_file.h"
-#include "calparams/working_copy.h"
 #include "cli/cmd_params_common.h"
 #include "cli/lint_tie_finder.h"
+#include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 #include "common/text_file.h"
 #include "vx4820cal/error.h"
@@ -17,30 +17,14 @@
 namespace vx4820cal::cli {
 namespace {
 
-// The first line of `copy` that differs from `expected`, or 0 when they are alike.
-size_t FirstDifferingLine(std::string_view expected, std::string_view copy) {
-  LineReader a(expected);
-  LineReader b(copy);
-  while (!a.AtEnd() && !b.AtEnd()) {
-    if (a.Next() != b.Next()) return b.LineNumber();
-  }
-  return a.AtEnd() && b.AtEnd() ? 0 : b.LineNumber() + 1;
-}
-
 // Which file the component reads for the source, and a warning when that is a working
 // copy that is not regenerated (not older than the source) but no longer holds it.
 std::vector<std::string> ReadingNotes(const calparams::ParametersFilePaths& paths, std::vector<LintFinding>& findings) {
-  namespace fs = std::filesystem;
   std::string copy_name = paths.working_copy.filename().string();
-  std::error_code failure;
-  fs::file_time_type copy_time = fs::last_write_time(paths.working_copy, failure);
-  if (failure || fs::last_write_time(paths.source) > copy_time) {
-    return {"the component reads " + copy_name + ", made from this file at the next load"};
-  }
+  if (!WorkingCopyIsKept(paths)) return {"the component reads " + copy_name + ", made from this file at the next load"};
   std::vector<std::string> notes = {"the component reads " + copy_name + " as it stands: this file is not newer, so " +
                                     copy_name + " is not made again"};
-  size_t line =
-      FirstDifferingLine(calparams::WorkingCopyBytes(ReadFileBytes(paths.source)), ReadFileBytes(paths.working_copy));
+  size_t line = StaleWorkingCopyLine(paths);
   if (line != 0) {
     // The copy's line N holds the source's line N - 1, after the marker.
     findings.push_back({std::max<size_t>(line, 2) - 1, false,

@@ -2,6 +2,7 @@
 
 #include "calparams/parameter_store.h"
 #include "calparams/parameters_file.h"
+#include "calparams/working_copy.h"
 #include "cli/cmd_params_lint.h"
 #include "cli/command_line_hints.h"
 #include "cli/store_tables.h"
@@ -31,7 +32,30 @@ std::string StoppingLine(const fs::path& file, bool plain_source) {
   return "";
 }
 
+// The first line of `copy` that differs from `expected`, or 0 when they are alike.
+size_t FirstDifferingLine(std::string_view expected, std::string_view copy) {
+  LineReader a(expected);
+  LineReader b(copy);
+  while (!a.AtEnd() && !b.AtEnd()) {
+    if (a.Next() != b.Next()) return b.LineNumber();
+  }
+  return a.AtEnd() && b.AtEnd() ? 0 : b.LineNumber() + 1;
+}
+
 }  // namespace
+
+bool WorkingCopyIsKept(const calparams::ParametersFilePaths& paths) {
+  std::error_code failure;
+  fs::file_time_type copy_time = fs::last_write_time(paths.working_copy, failure);
+  if (failure) return false;
+  fs::file_time_type source_time = fs::last_write_time(paths.source, failure);
+  return !failure && source_time <= copy_time;
+}
+
+size_t StaleWorkingCopyLine(const calparams::ParametersFilePaths& paths) {
+  return FirstDifferingLine(calparams::WorkingCopyBytes(ReadFileBytes(paths.source)),
+                            ReadFileBytes(paths.working_copy));
+}
 
 fs::path EditedFile(const std::string& base_name) {
   calparams::ParametersFilePaths paths = calparams::PathsOf(base_name);

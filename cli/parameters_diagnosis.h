@@ -8,6 +8,10 @@ namespace vx4820cal {
 class clsCalibrationParameters;
 }
 
+namespace vx4820cal::calparams {
+struct ParametersFilePaths;
+}
+
 namespace vx4820cal::cli {
 
 class ToolSession;
@@ -19,6 +23,14 @@ void DiagnoseFailedLoad(ToolSession& session, const std::string& base_name);
 // record of the table.
 bool RequireTable(ToolSession& session, const clsCalibrationParameters& store, const std::string& base_name,
                   const std::string& table);
+
+// True when the next load keeps the working copy as it stands: it exists and the
+// source is not newer.
+bool WorkingCopyIsKept(const calparams::ParametersFilePaths& paths);
+
+// For a working copy the next load keeps: its first line that does not hold the
+// source's text (its line N holds the source's line N - 1); 0 when it holds it all.
+size_t StaleWorkingCopyLine(const calparams::ParametersFilePaths& paths);
 
 // The file a person edits for base_name: the plain source, or the working copy when
 // there is no source.

@@ -264,7 +264,7 @@ TEST_F(ParamsCommands, LintFindsWhatTheComponentReadsOtherwise) {
   EXPECT_NE(Run({"params", "lint"}).out.find("so are the 3 parameter lines after it"), std::string::npos);
 }
 
-TEST_F(ParamsCommands, LintWarnsOfANewerWorkingCopyThatHoldsAnotherText) {
+TEST_F(ParamsCommands, LintAndExplainNameANewerWorkingCopyThatHoldsAnotherText) {
   const std::string head =
       "[T]\r\nBands=DEFAULT\r\nModels=DEFAULT\r\nHWversStart=0\r\nHWversStop=9\r\n"
       "RadioOptions=DEFAULT\r\n";
@@ -278,6 +278,14 @@ TEST_F(ParamsCommands, LintWarnsOfANewerWorkingCopyThatHoldsAnotherText) {
   EXPECT_EQ(Findings(run.out, file), std::vector<std::string>{"7: warning"}) << run.out;
   EXPECT_NE(run.out.find(file + ": the component reads PARAMETERS.dat as it stands"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("differs from it from here on (its line 8)"), std::string::npos) << run.out;
+  // explain shows the lines the component read, and says why they are not this file's.
+  ToolRun explain =
+      Run({"params", "explain", "--table", "T", "--band", "H5", "--model", "M", "--hw", "0", "--option", "O"});
+  EXPECT_EQ(explain.err, "vx4820cal: " + file +
+                             ":7: PARAMETERS.dat is newer than this file but holds another text from here on: the "
+                             "component reads that text, not this file's\n");
+  EXPECT_NE(explain.out.find("Lines of " + (Folder() / "PARAMETERS.dat").string()), std::string::npos) << explain.out;
+  EXPECT_NE(explain.out.find("N = 2  (line 7)"), std::string::npos) << explain.out;
   // The same text: no warning.
   testing::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=1\r\n"));
   fs::last_write_time(Folder() / "PARAMETERS.ini",
