@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <map>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "calparams/list_form.h"
 #include "calparams/match_query.h"
@@ -23,30 +26,56 @@ namespace {
 using Record = clsCalibrationParameter;
 constexpr const char* kNone = "(none)";
 
-// The names a dimension of the radio takes, as written, once each in any case; the
-// last stands for any other name.
-struct Dimension {
-  std::vector<std::string> names;
-  void Add(std::string_view name) {
-    for (const std::string& known : names) {
-      if (EqualsNoCase(known, name)) return;
-    }
-    names.emplace_back(name);
-  }
+// The values a dimension of the radio takes. Names that stand in the same lists
+// (in any case) are answered alike and make one value, asked for by its first name;
+// the last value stands for any name no list holds.
+class Dimension {
+ public:
   void AddList(const calparams::ConditionList& list) {
-    if (list.is_default) return;
+    if (list.is_default || !lists_.insert(&list).second) return;
+    size_t id = lists_.size();
     for (std::string_view entry : calparams::ListEntries(list.form)) {
-      if (!entry.empty()) Add(entry);
+      if (entry.empty()) continue;
+      auto [found, fresh] = lists_of_.try_emplace(UCase(entry));
+      if (fresh) order_.push_back({found->first, std::string(entry)});
+      if (found->second.empty() || found->second.back() != id) found->second.push_back(id);
     }
   }
-  // A name no list holds, for "any other".
-  void AddOther() {
+
+  // Makes the values, "any other" last.
+  void Finish() {
+    std::map<std::vector<size_t>, size_t> value_of;  // the lists a name stands in
+    std::vector<std::vector<std::string>> members;
+    for (const auto& [upper, written] : order_) {
+      auto [found, fresh] = value_of.try_emplace(lists_of_[upper], members.size());
+      if (fresh) members.emplace_back();
+      members[found->second].push_back(written);
+    }
+    for (const std::vector<std::string>& group : members) {
+      names.push_back(group.front());
+      labels.push_back(Label(group));
+    }
     std::string other = "(any other)";
-    while (std::any_of(names.begin(), names.end(), [&](const std::string& n) { return EqualsNoCase(n, other); })) {
-      other += '~';
-    }
+    while (lists_of_.count(UCase(other)) != 0) other += '~';
     names.push_back(other);
+    labels.push_back(other);
   }
+
+  std::vector<std::string> names;   // what each value's lookups ask for
+  std::vector<std::string> labels;  // each value for a person
+
+ private:
+  static std::string Label(const std::vector<std::string>& group) {
+    constexpr size_t kShown = 3;
+    std::string label;
+    for (size_t i = 0; i < group.size() && i < kShown; ++i) label += (i == 0 ? "" : " or ") + group[i];
+    if (group.size() > kShown) label += " and " + std::to_string(group.size() - kShown) + " more";
+    return label;
+  }
+
+  std::unordered_set<const calparams::ConditionList*> lists_;
+  std::unordered_map<std::string, std::vector<size_t>> lists_of_;  // upper-cased name: its lists
+  std::vector<std::pair<std::string, std::string>> order_;         // upper-cased, as written
 };
 
 // The radio classes of one table: bands x models x version stretches x options.
@@ -71,9 +100,9 @@ struct Classes {
     if (calparams::IsVersionInRange(version)) versions.push_back(static_cast<int16_t>(version));
   }
   void Finish() {
-    bands.AddOther();
-    models.AddOther();
-    options.AddOther();
+    bands.Finish();
+    models.Finish();
+    options.Finish();
     versions.push_back(calparams::kLowestVersion);
     std::sort(versions.begin(), versions.end());
     versions.erase(std::unique(versions.begin(), versions.end()), versions.end());
@@ -164,7 +193,7 @@ class Describer {
     std::string text;
     for (size_t value : values) {
       bool other = value + 1 == dimension.names.size();
-      text += (text.empty() ? "" : " or ") + (other ? "any other " + std::string(what) : dimension.names[value]);
+      text += (text.empty() ? "" : " or ") + (other ? "any other " + std::string(what) : dimension.labels[value]);
     }
     return std::string(what) + " " + text;
   }
@@ -193,6 +222,38 @@ std::string DisplayName(const clsCalibrationParameters& store, const std::vector
   return "";
 }
 
+// The records of a table by the bands they name, so that a band's lookups check only
+// the records that can match it.
+class RecordsByBand {
+ public:
+  RecordsByBand(const clsCalibrationParameters& store, const std::vector<uint32_t>& positions) {
+    for (uint32_t position : positions) {
+      const calparams::ParameterConditions* c = store.Records()[position].Conditions();
+      if (!c) continue;
+      if (c->bands->is_default) {
+        any_.push_back(position);
+        continue;
+      }
+      for (std::string_view entry : calparams::ListEntries(c->bands->form)) {
+        std::vector<uint32_t>& named = named_[UCase(entry)];
+        if (named.empty() || named.back() != position) named.push_back(position);
+      }
+    }
+  }
+  // In store order.
+  std::vector<uint32_t> For(const std::string& band) const {
+    auto found = named_.find(UCase(band));
+    if (found == named_.end()) return any_;
+    std::vector<uint32_t> positions;
+    std::merge(any_.begin(), any_.end(), found->second.begin(), found->second.end(), std::back_inserter(positions));
+    return positions;
+  }
+
+ private:
+  std::vector<uint32_t> any_;
+  std::unordered_map<std::string, std::vector<uint32_t>> named_;
+};
+
 TableDiff DiffTable(const clsCalibrationParameters& old_store, const clsCalibrationParameters& new_store,
                     const std::string& key) {
   std::vector<uint32_t> old_positions = old_store.PositionsOfTable(key);
@@ -203,14 +264,18 @@ TableDiff DiffTable(const clsCalibrationParameters& old_store, const clsCalibrat
   classes.Finish();
   std::map<AnswerChange, std::vector<Class>> where;
   std::array<size_t, 4> sizes = classes.Sizes();
+  RecordsByBand old_by_band(old_store, old_positions);
+  RecordsByBand new_by_band(new_store, new_positions);
   for (size_t b = 0; b < sizes[0]; ++b) {
+    std::vector<uint32_t> old_records = old_by_band.For(classes.bands.names[b]);
+    std::vector<uint32_t> new_records = new_by_band.For(classes.bands.names[b]);
     for (size_t m = 0; m < sizes[1]; ++m) {
       for (size_t v = 0; v < sizes[2]; ++v) {
         for (size_t o = 0; o < sizes[3]; ++o) {
           calparams::MatchQuery query(classes.bands.names[b], classes.models.names[m], classes.versions[v], key,
                                       classes.options.names[o]);
           for (const AnswerChange& change :
-               Compare(Ask(old_store, old_positions, query), Ask(new_store, new_positions, query))) {
+               Compare(Ask(old_store, old_records, query), Ask(new_store, new_records, query))) {
             where[change].push_back({b, m, v, o});
           }
         }
