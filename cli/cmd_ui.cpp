@@ -8,7 +8,9 @@
 #include "cli/command.h"
 #include "cli/json_output.h"
 #include "cli/tool_session.h"
+#include "cli/ui_file_linter.h"
 #include "cli/why_unreadable.h"
+#include "common/text_file.h"
 #include "ui/tier_ui.h"
 #include "ui/user_fields.h"
 #include "ui/user_interface_module.h"
@@ -44,12 +46,23 @@ nlohmann::ordered_json DumpObject(const clsUserField& field) {
           {"DecimalSymbol", field.DecimalSymbol()}};
 }
 
+// The line at which the reading of a file that could be opened stopped.
+void DiagnoseStoppedReading(ToolSession& session) {
+  for (const LintFinding& finding : LintUiFieldFile(ReadFileBytes(DataFile()))) {
+    if (!finding.stops_load) continue;
+    session.Fail(DataFile().string() + ":" + std::to_string(finding.line) + ": " + finding.message);
+    return;
+  }
+  session.Fail(DataFile().string() + ": the reading stopped early");
+}
+
 int Dump(const Invocation& invocation, bool json) {
   ToolSession session(invocation);
   return session.Run([&] {
     colUserFields fields;
-    if (std::string why = WhyUnreadable(DataFile()); !why.empty()) session.Fail(DataFile().string() + ": " + why);
-    fields.ReadInDataFromTextFile(DataFile());
+    std::string why = WhyUnreadable(DataFile());
+    if (!why.empty()) session.Fail(DataFile().string() + ": " + why);
+    if (!fields.ReadInDataFromTextFile(DataFile()) && why.empty()) DiagnoseStoppedReading(session);
     if (json) {
       nlohmann::ordered_json records = nlohmann::ordered_json::array();
       fields.ForEach([&](const clsUserField& field) { records.push_back(DumpObject(field)); });

@@ -73,6 +73,18 @@ TEST_F(UiCommand, DumpReportsADuplicateAndPrintsTheRest) {
             "This key is already associated with an element of this collection\n\n");
 }
 
+TEST_F(UiCommand, DumpNamesTheLineWhereTheReadingStopped) {
+  folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\tHELPID\r\nA\tFirst\t1\r\nB\tSecond\tabc\r\nC\tThird\t3\r\n");
+  testing::ToolRun run = RunTool(folder, "ui dump");
+  EXPECT_EQ(run.status, 3);
+  std::string diagnostic = "vx4820cal: " + (folder / "VX4820CAL_UI_U.dat").string() +
+                           ":3: column HELPID: \"abc\" does not convert: the reading stops here (error 13, Type "
+                           "mismatch)\n";
+  ASSERT_GE(run.err.size(), diagnostic.size());
+  EXPECT_EQ(run.err.substr(run.err.size() - diagnostic.size()), diagnostic) << run.err;
+  EXPECT_EQ(run.err.rfind("[Programming Application]\n", 0), 0u) << run.err;
+}
+
 TEST_F(UiCommand, StrictDumpStopsAtTheFirstError) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\r\nA\tFirst\r\na\tSecond\r\n");
   testing::ToolRun run = RunTool(folder, "ui dump --strict");
