@@ -293,6 +293,45 @@ TEST_F(ParamsCommands, LintAndExplainNameANewerWorkingCopyThatHoldsAnotherText) 
   EXPECT_EQ(Findings(Run({"params", "lint"}).out, file), std::vector<std::string>{});
 }
 
+TEST_F(ParamsCommands, LintFindsTiesWhateverConditionSeparatesTheOtherRecords) {
+  // Two sections for N, with many others in between that share no radio with them:
+  // the tie must be found whichever condition the search narrows by.
+  auto section = [](const std::string& bands, const std::string& models, int start, int stop,
+                    const std::string& options, const std::string& value) {
+    return "[T]\r\nBands=" + bands + "\r\nModels=" + models + "\r\nHWversStart=" + std::to_string(start) +
+           "\r\nHWversStop=" + std::to_string(stop) + "\r\nRadioOptions=" + options + "\r\nN=" + value + "\r\n";
+  };
+  std::string others;
+  for (int i = 0; i < 50; ++i)
+    others += section("X" + std::to_string(i), "Y" + std::to_string(i), 0, 9999, "DEFAULT", "0");
+  struct Case {
+    const char* what;
+    std::string first, second;
+    bool ties;
+  } cases[] = {
+      {"a band named by both", section("H5,H6", "M", 0, 9, "DEFAULT", "1"), section("K5,h6", "M", 0, 9, "DEFAULT", "2"),
+       true},
+      {"versions across a block boundary", section("DEFAULT", "DEFAULT", 50, 150, "DEFAULT", "1"),
+       section("DEFAULT", "DEFAULT", 150, 300, "DEFAULT", "2"), true},
+      {"versions apart in one block", section("DEFAULT", "DEFAULT", 10, 19, "DEFAULT", "1"),
+       section("DEFAULT", "DEFAULT", 20, 29, "DEFAULT", "2"), false},
+      {"a radio option named by both", section("H5", "DEFAULT", 0, 9, "O", "1"),
+       section("H5", "DEFAULT", 0, 9, "O,P", "2"), true},
+      {"an empty radio option in both", section("H5", "M", 0, 9, ",", "1"), section("H5", "M", 0, 9, "P,", "2"), true},
+      {"bands apart", section("H5", "M", 0, 9, "DEFAULT", "1"), section("H6", "M", 0, 9, "DEFAULT", "2"), false},
+  };
+  const std::string file = (Folder() / "PARAMETERS.ini").string();
+  for (const Case& c : cases) {
+    WriteSource(c.first + others + c.second);
+    ToolRun run = Run({"params", "lint"});
+    size_t second_line = 7 + 7 * 50 + 7;
+    std::vector<std::string> expected;
+    if (c.ties) expected.push_back(std::to_string(second_line) + ": error");
+    EXPECT_EQ(Findings(run.out, file), expected) << c.what << '\n' << run.out;
+    if (c.ties) EXPECT_NE(run.out.find("ties with line 7 "), std::string::npos) << c.what << '\n' << run.out;
+  }
+}
+
 TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
   fs::remove(Folder() / "PARAMETERS.ini");
   testing::WriteFile(Folder() / "PARAMETERS.dat",
