@@ -78,13 +78,16 @@ CommandBody DefineParamsLint(CLI::App& app) {
 
 const bool kRegistered =
     RegisterCommand({"params lint", "Check the parameters file for lines the component misreads.",
-                     "Checks BASE.ini in the component folder (BASE.dat when there is no .ini) and prints\n"
-                     "FILE:LINE: error|warning: text for each finding. Errors make a load stop or a lookup\n"
-                     "fail: lines of no known kind, refused parameter lines, version keys that are no\n"
-                     "16-bit number, records that tie for some radio, lines ended by a lone LF. Warnings:\n"
-                     "parameter lines read as header keys because they hold a key word, sections whose\n"
-                     "records never match, decimals in band-limits fields kept as whole numbers.\n"
-                     "Exit status 0 without errors, 1 with any.\n",
+                     "Reads BASE.ini in the component folder (BASE.dat when there is no .ini) through the\n"
+                     "loader's own line walk and prints FILE:LINE: error|warning: text for each finding,\n"
+                     "with the file's line numbers, after a line saying which file the component reads.\n"
+                     "Errors make a load stop or a lookup fail: lines of no known kind, refused parameter\n"
+                     "lines, a misspelled key word (\"Bnads\": did you mean \"Bands\"), version keys that are\n"
+                     "no 16-bit number, records that tie for some radio, lines ended by a lone LF, a byte\n"
+                     "order mark, an empty file or one without records. Warnings: a newer BASE.dat that\n"
+                     "holds another text (the component reads that), UTF-8 text, parameter lines read as\n"
+                     "header keys, sections whose records never match, decimals in band-limits fields kept\n"
+                     "as whole numbers. Exit status 0 without errors, 1 with any.\n",
                      DefineParamsLint});
 
 }  // namespace
