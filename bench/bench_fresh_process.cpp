@@ -2,7 +2,6 @@
 // starts untouched, as it does for wc -l. Gives the load's time and what it cost in
 // memory; nothing else of this run counts.
 #include <map>
-#include <sstream>
 
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
@@ -11,17 +10,7 @@
 namespace vx4820cal::bench {
 namespace {
 
-std::map<std::string, double> ProbeValues(const std::string& output) {
-  std::map<std::string, double> values;
-  std::istringstream lines(output);
-  std::string name;
-  double value = 0;
-  while (lines >> name >> value) values[name] = value;
-  return values;
-}
-
-void LoadInFreshProcess(benchmark::State& state, int64_t lines) {
-  const InputFile& input = ParametersInput(static_cast<size_t>(lines));
+void LoadInFreshProcess(benchmark::State& state, const InputFile& input) {
   std::map<std::string, double> values;
   double cpu = 0;
   Guarded(state, [&] {
@@ -40,10 +29,34 @@ void LoadInFreshProcess(benchmark::State& state, int64_t lines) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(input.bytes));
 }
 
+void LoadShapeInFreshProcess(benchmark::State& state, int64_t lines, NameShape shape) {
+  LoadInFreshProcess(state, ParametersInput(static_cast<size_t>(lines), shape));
+}
+
+// A working copy of a gigabyte or more: what the load holds at its peak, against the
+// file's size.
+void LoadLargeInFreshProcess(benchmark::State& state, bool one_value) {
+  const InputFile* input = nullptr;
+  Guarded(state, [&] { input = &LargeWorkingCopy(uint64_t{1} << 30, one_value); });
+  if (input) LoadInFreshProcess(state, *input);
+  if (input) state.counters["peak_per_file_byte"] = state.counters["peak_MiB"] * (1 << 20) / double(input->bytes);
+}
+
 }  // namespace
 
-void RegisterFreshProcessBenchmarks(int64_t size) {
-  benchmark::RegisterBenchmark(SizedName("load_fresh_process", size).c_str(), LoadInFreshProcess, size)
+void RegisterLargeLoadBenchmarks() {
+  for (bool one_value : {false, true}) {
+    benchmark::RegisterBenchmark(one_value ? "load_gigabyte_value" : "load_gigabyte_file", LoadLargeInFreshProcess,
+                                 one_value)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+  }
+}
+
+void RegisterFreshProcessBenchmarks(NameShape shape, int64_t size) {
+  benchmark::RegisterBenchmark(ShapedName("load_fresh_process", shape, size).c_str(), LoadShapeInFreshProcess, size,
+                               shape)
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
 }

@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +16,8 @@
 
 #include "bench/generator.h"
 #include "calparams/working_copy.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
 
 namespace vx4820cal::bench {
 namespace {
@@ -43,9 +46,16 @@ void RemoveAbandonedFolders(const fs::path& tmp) {
 }
 
 // The temporary folder: made on first use, removed with everything in it at exit.
+// KEEP_INPUTS=DIR puts the inputs in DIR instead and keeps them, for profiling.
 class ScratchRoot {
  public:
   ScratchRoot() {
+    if (const char* keep = std::getenv("KEEP_INPUTS"); keep && *keep) {
+      path_ = keep;
+      keep_ = true;
+      fs::create_directories(path_);
+      return;
+    }
     const fs::path tmp = TemporaryFolder();
     RemoveAbandonedFolders(tmp);
     std::string pattern = (tmp / kScratchPrefix).string() + std::to_string(::getpid()) + "-XXXXXX";
@@ -54,7 +64,7 @@ class ScratchRoot {
   }
   ~ScratchRoot() {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    if (!keep_) fs::remove_all(path_, ignored);
   }
   ScratchRoot(const ScratchRoot&) = delete;
   ScratchRoot& operator=(const ScratchRoot&) = delete;
@@ -67,6 +77,7 @@ class ScratchRoot {
 
  private:
   fs::path path_;
+  bool keep_ = false;
   size_t folders_ = 0;
 };
 
@@ -97,14 +108,79 @@ const InputFile& Cached(std::map<Key, InputFile>& cache, const Key& key, Make ma
 
 fs::path NewScratchFolder() { return Root().NewFolder(); }
 
-const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables) {
-  static std::map<std::tuple<size_t, bool>, InputFile> cache;
-  return Cached(cache, std::make_tuple(lines, grow_start_up_tables), [&] {
+const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables, NameShape names) {
+  static std::map<std::tuple<size_t, bool, NameShape>, InputFile> cache;
+  return Cached(cache, std::make_tuple(lines, grow_start_up_tables, names), [&] {
     fs::path folder = NewScratchFolder();
-    std::string source = GenerateParametersSource({lines, grow_start_up_tables});
+    std::string source = GenerateParametersSource({lines, grow_start_up_tables, names});
     Write(folder / "PARAMETERS.ini", source);
     // Written after the source, so the component finds it up to date.
     return Made(folder, "PARAMETERS.dat", calparams::WorkingCopyBytes(source));
+  });
+}
+
+const InputFile& ParametersInput(size_t lines, NameShape names) { return ParametersInput(lines, true, names); }
+
+const InputFile& OneNameInput(size_t sections) {
+  static std::map<size_t, InputFile> cache;
+  return Cached(cache, sections, [&] {
+    fs::path folder = NewScratchFolder();
+    std::string source = "RadioOptions = DEFAULT\r\n";
+    for (size_t i = 0; i < sections; ++i) {
+      std::string number = std::to_string(i);
+      source += "[T]\r\nBands = B" + number +
+                "\r\nModels = DEFAULT\r\nHWversStart = 0\r\nHWversStop = 9999\r\nN = " + number + "\r\n";
+    }
+    InputFile input = Made(folder, "PARAMETERS.ini", source);
+    // Written after the source, so the component finds it up to date.
+    Made(folder, "PARAMETERS.dat", calparams::WorkingCopyBytes(source));
+    return input;
+  });
+}
+
+namespace {
+
+// The scrambled form of one line "V = xxx...x" of about `bytes` characters. Lines are
+// scrambled position by position modulo 256, so every block of 256 * k x's after the
+// first gives the same digits; the scrambled form moves the last digit to the front.
+void WriteLongValueLine(std::ofstream& out, uint64_t bytes) {
+  constexpr size_t kBlock = size_t{256} << 8;
+  auto digits_of = [](const std::string& plain) {
+    std::string scrambled = Utf8ToCp1252(EncryptString(Cp1252ToUtf8(plain)));
+    return scrambled.substr(1) + scrambled[0];
+  };
+  const std::string first = digits_of("V = " + std::string(kBlock - 4, 'x'));
+  const std::string next = digits_of(std::string(kBlock, 'x'));
+  const uint64_t blocks = std::max<uint64_t>(1, bytes / first.size());
+  out.put(blocks == 1 ? first.back() : next.back());
+  out.write(first.data(), static_cast<std::streamsize>(first.size() - (blocks == 1 ? 1 : 0)));
+  for (uint64_t block = 1; block < blocks; ++block) {
+    out.write(next.data(), static_cast<std::streamsize>(next.size() - (block + 1 == blocks ? 1 : 0)));
+  }
+  out.write("\r\n", 2);
+}
+
+}  // namespace
+
+const InputFile& LargeWorkingCopy(uint64_t bytes, bool one_value) {
+  static std::map<std::tuple<uint64_t, bool>, InputFile> cache;
+  return Cached(cache, std::make_tuple(bytes, one_value), [&] {
+    fs::path folder = NewScratchFolder();
+    std::ofstream out(folder / "PARAMETERS.dat", std::ios::binary | std::ios::trunc);
+    if (one_value) {
+      out << calparams::WorkingCopyBytes("[T]\r\nBands = A4\r\nModels = M\r\nHWversStart = 0\r\nHWversStop = 1\r\n");
+      WriteLongValueLine(out, bytes);
+    } else {
+      const std::string copy = calparams::WorkingCopyBytes(GenerateParametersSource({size_t(kLarge)}));
+      const std::string_view body = std::string_view(copy).substr(copy.find('\n') + 1);  // no second marker
+      out << copy;
+      for (uint64_t written = copy.size(); written < bytes; written += body.size()) {
+        out.write(body.data(), static_cast<std::streamsize>(body.size()));
+      }
+    }
+    if (!out.flush()) throw std::runtime_error("cannot write a large working copy");
+    out.close();
+    return InputFile{folder, folder / "PARAMETERS.dat", fs::file_size(folder / "PARAMETERS.dat")};
   });
 }
 
@@ -117,10 +193,10 @@ const InputFile& ParametersSource(size_t lines) {
   });
 }
 
-const InputFile& UiFieldInput(size_t fields) {
-  static std::map<size_t, InputFile> cache;
-  return Cached(cache, fields, [&] {
-    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", ScrambleLines(GenerateUiFieldSource(fields)));
+const InputFile& UiFieldInput(size_t fields, UiTexts texts) {
+  static std::map<std::tuple<size_t, UiTexts>, InputFile> cache;
+  return Cached(cache, std::make_tuple(fields, texts), [&] {
+    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", ScrambleLines(GenerateUiFieldSource(fields, texts)));
   });
 }
 

@@ -9,19 +9,20 @@
 #include "bench/bench_support.h"
 #include "bench/generator.h"
 #include "calparams/parameter_store.h"
-#include "provider/band_limits.h"
 #include "common/project_globals.h"
+#include "provider/band_limits.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::bench {
 namespace {
 
 // A store loaded from a generated file, kept for the rest of the run.
-std::shared_ptr<clsCalibrationParameters> LoadedStore(size_t lines, bool grow_start_up_tables) {
-  static std::map<std::tuple<size_t, bool>, std::shared_ptr<clsCalibrationParameters>> stores;
-  auto& store = stores[{lines, grow_start_up_tables}];
+std::shared_ptr<clsCalibrationParameters> LoadedStore(size_t lines, bool grow_start_up_tables,
+                                                      NameShape shape = NameShape::kRepeated) {
+  static std::map<std::tuple<size_t, bool, NameShape>, std::shared_ptr<clsCalibrationParameters>> stores;
+  auto& store = stores[{lines, grow_start_up_tables, shape}];
   if (!store) {
-    SetThreadComponentFolder(ParametersInput(lines, grow_start_up_tables).folder);
+    SetThreadComponentFolder(ParametersInput(lines, grow_start_up_tables, shape).folder);
     store = std::make_shared<clsCalibrationParameters>();
     bool loaded = store->LoadFile("PARAMETERS");
     SetThreadComponentFolder({});
@@ -48,9 +49,9 @@ void CheckAnswers(clsCalibrationParameters& store) {
   }
 }
 
-void StartUpLookups(benchmark::State& state, int64_t lines, bool grow_start_up_tables) {
+void StartUpLookups(benchmark::State& state, int64_t lines, bool grow_start_up_tables, NameShape shape) {
   Guarded(state, [&] {
-    auto store = LoadedStore(static_cast<size_t>(lines), grow_start_up_tables);
+    auto store = LoadedStore(static_cast<size_t>(lines), grow_start_up_tables, shape);
     CheckAnswers(*store);
     for (auto _ : state) LookUpEveryBand(*store);
     state.counters["looked_up_records"] = static_cast<double>(store->PositionsOfTable(kBandLimitsTable).size() +
@@ -72,11 +73,16 @@ void BuildBandLimitsTable(benchmark::State& state, int64_t lines) {
 
 }  // namespace
 
-void RegisterLookupBenchmarks(int64_t size) {
-  benchmark::RegisterBenchmark(SizedName("start_up_lookups", size).c_str(), StartUpLookups, size, true)
+void RegisterShapeLookupBenchmarks(NameShape shape, int64_t size) {
+  benchmark::RegisterBenchmark(ShapedName("start_up_lookups", shape, size).c_str(), StartUpLookups, size, true, shape)
       ->UseRealTime()
       ->Unit(benchmark::kMicrosecond);
-  benchmark::RegisterBenchmark(SizedName("start_up_lookups_fixed_tables", size).c_str(), StartUpLookups, size, false)
+}
+
+void RegisterLookupBenchmarks(int64_t size) {
+  RegisterShapeLookupBenchmarks(NameShape::kRepeated, size);
+  benchmark::RegisterBenchmark(SizedName("start_up_lookups_fixed_tables", size).c_str(), StartUpLookups, size, false,
+                               NameShape::kRepeated)
       ->UseRealTime()
       ->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark(SizedName("band_limits_table", size).c_str(), BuildBandLimitsTable, size)

@@ -13,8 +13,8 @@ namespace {
 
 // All records in memory, ready for lookups: LoadFile of a working copy that is up to
 // date, so nothing is regenerated.
-void LoadWorkingCopy(benchmark::State& state, int64_t lines) {
-  const InputFile& input = ParametersInput(static_cast<size_t>(lines));
+void LoadWorkingCopy(benchmark::State& state, int64_t lines, NameShape shape) {
+  const InputFile& input = ParametersInput(static_cast<size_t>(lines), shape);
   SetThreadComponentFolder(input.folder);
   size_t records = 0;
   Guarded(state, [&] {
@@ -43,10 +43,14 @@ void RegenerateWorkingCopy(benchmark::State& state, int64_t lines) {
 
 }  // namespace
 
-void RegisterParameterBenchmarks(int64_t size) {
-  benchmark::RegisterBenchmark(SizedName("load_working_copy", size).c_str(), LoadWorkingCopy, size)
+void RegisterShapeLoadBenchmarks(NameShape shape, int64_t size) {
+  benchmark::RegisterBenchmark(ShapedName("load_working_copy", shape, size).c_str(), LoadWorkingCopy, size, shape)
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
+}
+
+void RegisterParameterBenchmarks(int64_t size) {
+  RegisterShapeLoadBenchmarks(NameShape::kRepeated, size);
   benchmark::RegisterBenchmark(SizedName("regenerate_working_copy", size).c_str(), RegenerateWorkingCopy, size)
       ->UseRealTime()
       ->Unit(benchmark::kMillisecond);

@@ -2,6 +2,8 @@
 // in the same run on the same (cached) file.
 #include <sys/resource.h>
 
+#include <map>
+
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/process_run.h"
@@ -35,7 +37,19 @@ void CountLinesOf(benchmark::State& state, InputOfSize input, int64_t size) {
 }
 
 const InputFile& WorkingCopyOfSize(size_t lines) { return ParametersInput(lines); }
+template <NameShape shape>
+const InputFile& WorkingCopyOfShape(size_t lines) {
+  return ParametersInput(lines, shape);
+}
+template <UiTexts texts>
+const InputFile& UiFieldsOfTexts(size_t fields) {
+  return UiFieldInput(fields, texts);
+}
 const InputFile& SampleWorkingCopy(size_t) { return SampleDataInput(); }
+
+void RegisterNamed(const std::string& name, InputOfSize input, int64_t size) {
+  benchmark::RegisterBenchmark(name.c_str(), CountLinesOf, input, size)->UseRealTime()->Unit(benchmark::kMillisecond);
+}
 
 void Register(const std::string& file, InputOfSize input, int64_t size) {
   benchmark::RegisterBenchmark(SizedName("wc_l/" + file, size).c_str(), CountLinesOf, input, size)
@@ -48,7 +62,23 @@ void Register(const std::string& file, InputOfSize input, int64_t size) {
 void RegisterReferenceBenchmarks(int64_t size) {
   Register("parameters_dat", WorkingCopyOfSize, size);
   Register("parameters_ini", ParametersSource, size);
-  Register("ui_fields_dat", UiFieldInput, size);
+}
+
+void RegisterShapeReferenceBenchmarks(NameShape shape, int64_t size) {
+  static const std::map<NameShape, InputOfSize> kInputs = {
+      {NameShape::kRepeated, WorkingCopyOfShape<NameShape::kRepeated>},
+      {NameShape::kDistinct, WorkingCopyOfShape<NameShape::kDistinct>},
+      {NameShape::kShortSections, WorkingCopyOfShape<NameShape::kShortSections>},
+      {NameShape::kLongSections, WorkingCopyOfShape<NameShape::kLongSections>},
+      {NameShape::kLongLists, WorkingCopyOfShape<NameShape::kLongLists>}};
+  RegisterNamed(ShapedName("wc_l/parameters_dat", shape, size), kInputs.at(shape), size);
+}
+
+void RegisterUiReferenceBenchmark(UiTexts texts, int64_t size) {
+  static const std::map<UiTexts, InputOfSize> kInputs = {{UiTexts::kUsual, UiFieldsOfTexts<UiTexts::kUsual>},
+                                                         {UiTexts::kShort, UiFieldsOfTexts<UiTexts::kShort>},
+                                                         {UiTexts::kLong, UiFieldsOfTexts<UiTexts::kLong>}};
+  RegisterNamed(ShapedName("wc_l/ui_fields_dat", texts, size), kInputs.at(texts), size);
 }
 
 void RegisterSampleReferenceBenchmark() {

@@ -2,7 +2,6 @@
 // What the benchmark bodies share: the names they register under, manual timing of
 // one step, and errors turned into a skipped benchmark instead of an abort.
 #include <benchmark/benchmark.h>
-
 #include <time.h>
 
 #include <chrono>
@@ -10,12 +9,21 @@
 #include <exception>
 #include <string>
 
+#include "bench/generator.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::bench {
 
 // "<figure>/<size>", the name the summary finds a figure by.
 inline std::string SizedName(const std::string& figure, int64_t size) { return figure + "/" + std::to_string(size); }
+// The same for a file of another shape: "<figure>_<shape>/<size>"; today's shapes keep
+// the plain name.
+inline std::string ShapedName(const std::string& figure, NameShape shape, int64_t size) {
+  return SizedName(shape == NameShape::kRepeated ? figure : figure + "_" + ShapeName(shape), size);
+}
+inline std::string ShapedName(const std::string& figure, UiTexts texts, int64_t size) {
+  return SizedName(texts == UiTexts::kUsual ? figure : figure + "_" + UiTextsName(texts), size);
+}
 
 // CPU time of the calling thread, in seconds: on a shared machine the wall time also
 // holds the time other programs had the processor.
@@ -69,10 +77,22 @@ inline void Check(bool holds, const std::string& message) {
 
 // Registration, by input size where the benchmark reads a generated file.
 void RegisterReferenceBenchmarks(int64_t size);
+void RegisterShapeReferenceBenchmarks(NameShape shape, int64_t size);
+void RegisterUiReferenceBenchmark(UiTexts texts, int64_t size);
 void RegisterParameterBenchmarks(int64_t size);
+void RegisterShapeLoadBenchmarks(NameShape shape, int64_t size);
 void RegisterLookupBenchmarks(int64_t size);
-void RegisterUiBenchmarks(int64_t size);
-void RegisterFreshProcessBenchmarks(int64_t size);
+void RegisterShapeLookupBenchmarks(NameShape shape, int64_t size);
+void RegisterUiBenchmarks(UiTexts texts, int64_t size);
+void RegisterFreshProcessBenchmarks(NameShape shape, int64_t size);
+// Loads of working copies of a gigabyte (opt-in: they write 2 GiB to the temporary
+// folder).
+void RegisterLargeLoadBenchmarks();
+// The tool's `bands` and `ui dump` in a process of their own.
+void RegisterBandsProcessBenchmarks(NameShape shape, int64_t size);
+void RegisterUiDumpProcessBenchmarks(UiTexts texts, int64_t size);
+// params lint of many sections of one name, beside the load of the same file.
+void RegisterLintProcessBenchmarks();
 void RegisterSampleReferenceBenchmark();
 void RegisterScramblingBenchmarks();
 void RegisterTierBenchmarks();

@@ -8,9 +8,9 @@
 namespace vx4820cal::bench {
 namespace {
 
-void ReadUiFields(benchmark::State& state, int64_t size) {
+void ReadUiFields(benchmark::State& state, int64_t size, UiTexts texts) {
   const auto fields = static_cast<size_t>(size);
-  const InputFile& input = UiFieldInput(fields);
+  const InputFile& input = UiFieldInput(fields, texts);
   Guarded(state, [&] {
     TimeEachIteration(state, [&] {
       auto collection = std::make_shared<colUserFields>();
@@ -24,8 +24,8 @@ void ReadUiFields(benchmark::State& state, int64_t size) {
 
 }  // namespace
 
-void RegisterUiBenchmarks(int64_t size) {
-  benchmark::RegisterBenchmark(SizedName("read_ui_fields", size).c_str(), ReadUiFields, size)
+void RegisterUiBenchmarks(UiTexts texts, int64_t size) {
+  benchmark::RegisterBenchmark(ShapedName("read_ui_fields", texts, size).c_str(), ReadUiFields, size, texts)
       ->UseManualTime()
       ->Unit(benchmark::kMillisecond);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <numeric>
 #include <stdexcept>
 #include <vector>
 
@@ -18,13 +19,13 @@ namespace {
 // ---------------------------------------------------------------------------------
 // The tables and their parameter names.
 
-constexpr std::array<const char*, 20> kThemes = {"Rx",   "Tx",     "Pa",    "Vco",  "Tcxo",    "Rssi",   "Squelch",
-                                                 "Audio", "Deviation", "Ctcss", "Temp", "Fan", "Battery", "Pll",
-                                                 "Filter", "Atten", "Mixer", "Lna", "Agc", "Alc"};
+constexpr std::array<const char*, 20> kThemes = {"Rx",     "Tx",        "Pa",    "Vco",  "Tcxo", "Rssi",    "Squelch",
+                                                 "Audio",  "Deviation", "Ctcss", "Temp", "Fan",  "Battery", "Pll",
+                                                 "Filter", "Atten",     "Mixer", "Lna",  "Agc",  "Alc"};
 constexpr std::array<const char*, 2> kTableSuffixes = {"Calibration", "Limits"};
-constexpr std::array<const char*, 18> kNameWords = {"Gain",  "Offset", "Slope",     "Step",  "Level",  "Limit",
-                                                    "Bias",  "Dac",    "Trim",      "Delay", "Holdoff", "Threshold",
-                                                    "Scale", "Factor", "Peak",      "Floor", "Target", "Window"};
+constexpr std::array<const char*, 18> kNameWords = {"Gain",  "Offset", "Slope", "Step",  "Level",   "Limit",
+                                                    "Bias",  "Dac",    "Trim",  "Delay", "Holdoff", "Threshold",
+                                                    "Scale", "Factor", "Peak",  "Floor", "Target",  "Window"};
 constexpr std::array<const char*, 3> kQualifiers = {"", "Low", "High"};
 constexpr size_t kOtherTables = 38;
 
@@ -75,7 +76,10 @@ std::string ParameterValue(Random& random) {
   std::string value = random.Chance(10) ? std::to_string(100 + random.Below(800)) + "-" +
                                               std::to_string(200 + random.Below(800)) + " MHz"
                                         : NumberValue(random);
-  if (random.Chance(8)) value += "        ; measured at 25 \xB0" "C";
+  if (random.Chance(8))
+    value +=
+        "        ; measured at 25 \xB0"
+        "C";
   return value;
 }
 
@@ -208,8 +212,19 @@ Section DefaultSection(const Table& table, Random& random) {
 
 class GrowthSections {
  public:
-  GrowthSections(Random& random, size_t sections_per_table)
-      : random_(random), width_(std::max<int>(1, static_cast<int>(9900 / std::max<size_t>(1, sections_per_table)))) {}
+  GrowthSections(Random& random, NameShape shape, size_t sections_per_table)
+      : random_(random),
+        shape_(shape),
+        width_(std::max<int>(1, static_cast<int>(9900 / std::max<size_t>(1, sections_per_table)))) {}
+
+  // Lines a growth section takes on average, blank line included.
+  static size_t LinesPerSection(NameShape shape) {
+    switch (shape) {
+      case NameShape::kShortSections: return 9;
+      case NameShape::kLongSections: return 3500;
+      default: return 19;
+    }
+  }
 
   Section Next(const Table& table, size_t max_parameters) {
     Section section{table.name};
@@ -220,17 +235,32 @@ class GrowthSections {
       section.split_at = section.start + 1 + static_cast<int>(random_.Below(section.stop - section.start));
     }
     // A run of the table's names; a section split in two states them twice.
-    const size_t names = table.names.size();
-    size_t count = std::min({max_parameters, names, 4 + random_.Below(names > 3 ? names - 3 : 1)});
+    size_t count = ParameterCount(table, max_parameters);
     if (section.split_at) count = std::max<size_t>(1, std::min(count, max_parameters / 2));
-    size_t first = random_.Below(table.names.size() - count + 1);
+    size_t first = shape_ == NameShape::kLongSections ? 0 : random_.Below(table.names.size() - count + 1);
     for (size_t n = first; n < first + count; ++n) {
-      section.parameters.emplace_back(table.names[n], ParameterValue(random_));
+      section.parameters.emplace_back(NameAt(table, n), ParameterValue(random_));
     }
     return section;
   }
 
  private:
+  size_t ParameterCount(const Table& table, size_t max_parameters) {
+    const size_t names = table.names.size();
+    switch (shape_) {
+      case NameShape::kShortSections: return std::min({max_parameters, names, 1 + random_.Below(3)});
+      case NameShape::kLongSections: return std::min(max_parameters, 2000 + random_.Below(3000));
+      default: return std::min({max_parameters, names, 4 + random_.Below(names > 3 ? names - 3 : 1)});
+    }
+  }
+  // The n-th name of a section. Long sections run past the table's names with a
+  // number appended (no name ends in a digit, so these stay distinct); distinct names
+  // take a point number each.
+  std::string NameAt(const Table& table, size_t n) {
+    const std::string& name = table.names[n % table.names.size()];
+    if (shape_ == NameShape::kDistinct) return name + "_" + std::to_string(++points_);
+    return n < table.names.size() ? name : name + std::to_string(n / table.names.size());
+  }
   void TakeVersions(Section& section) {
     auto [it, added] = next_version_.try_emplace(section.table, 100);
     int& next = it->second;
@@ -245,7 +275,29 @@ class GrowthSections {
       section.radio_options = "Special_" + std::to_string(++own_options_);
     }
   }
+  // A list of one item, or two with the given chance.
+  template <size_t N>
+  std::string ShortList(const std::array<const char*, N>& items, unsigned second_chance) {
+    size_t first = random_.Below(N);
+    std::string list = items[first];
+    if (random_.Chance(second_chance)) list += std::string(", ") + items[(first + 1) % N];
+    return list;
+  }
+  // A long list: `least` to all of the items in a random order, with or without
+  // spaces, so that sections seldom state the same list twice.
+  template <size_t N>
+  std::string LongList(const std::array<const char*, N>& items, size_t least) {
+    size_t count = least + random_.Below(N - least + 1);
+    size_t first = random_.Below(N);
+    size_t step = 1 + random_.Below(N - 1);
+    while (std::gcd(step, N) != 1) ++step;
+    std::string list = items[first];
+    for (size_t i = 1; i < count; ++i)
+      list.append(random_.Chance(50) ? ", " : ",").append(items[(first + i * step) % N]);
+    return list;
+  }
   std::string BandList() {
+    if (shape_ == NameShape::kLongLists) return LongList(kBandCodes, 4);
     size_t first = random_.Below(kBandCodes.size());
     size_t count = 1 + random_.Below(3);
     std::string list = kBandCodes[first];
@@ -254,25 +306,22 @@ class GrowthSections {
     }
     return list;
   }
-  std::string ModelList() {
-    size_t first = random_.Below(kModels.size());
-    std::string list = kModels[first];
-    if (random_.Chance(30)) list += std::string(", ") + kModels[(first + 1) % kModels.size()];
-    return list;
-  }
+  std::string ModelList() { return shape_ == NameShape::kLongLists ? LongList(kModels, 2) : ShortList(kModels, 30); }
   std::string RadioOptions() {
-    static constexpr std::array<const char*, 6> kOptions = {"HighStab", "Wideband", "LowPower",
-                                                            "Encrypt",  "Trunking", "Narrow"};
-    size_t first = random_.Below(kOptions.size());
-    std::string list = kOptions[first];
-    if (random_.Chance(20)) list += std::string(", ") + kOptions[(first + 1) % kOptions.size()];
-    return list;
+    static constexpr std::array<const char*, 12> kOptions = {"HighStab", "Wideband", "LowPower",  "Encrypt",
+                                                             "Trunking", "Narrow",   "Simulcast", "Repeater",
+                                                             "Voting",   "Analog",   "Digital",   "Paging"};
+    static constexpr std::array<const char*, 6> kUsualOptions = {"HighStab", "Wideband", "LowPower",
+                                                                 "Encrypt",  "Trunking", "Narrow"};
+    return shape_ == NameShape::kLongLists ? LongList(kOptions, 3) : ShortList(kUsualOptions, 20);
   }
 
   Random& random_;
+  NameShape shape_;
   int width_;
   std::map<std::string, int> next_version_;
   size_t own_options_ = 0;
+  size_t points_ = 0;
 };
 
 void WriteBase(SourceWriter& out, SectionWriter& sections, const std::vector<Table>& tables, Random& random) {
@@ -295,15 +344,17 @@ void WriteBase(SourceWriter& out, SectionWriter& sections, const std::vector<Tab
 }
 
 void WriteGrowth(SourceWriter& out, SectionWriter& sections, const std::vector<Table>& tables,
-                 bool grow_start_up_tables, Random& random) {
+                 const ParametersShape& shape, Random& random) {
   std::vector<Table> growing = tables;
-  if (grow_start_up_tables) {
-    growing.push_back({kBandLimitsTable, {"TCXO", "IFFrequency", "Prescalar", "FreqMax", "FreqMin", "Def_M1_Scalar",
-                                          "Def_M2_Scalar", "Def_M3_Scalar", "BaseProcessFreqA"}});
+  if (shape.grow_start_up_tables) {
+    growing.push_back({kBandLimitsTable,
+                       {"TCXO", "IFFrequency", "Prescalar", "FreqMax", "FreqMin", "Def_M1_Scalar", "Def_M2_Scalar",
+                        "Def_M3_Scalar", "BaseProcessFreqA"}});
     growing.push_back({kVerificationTable, {"TCXOVerificationFactor", "TolerancePPM", "TcxoTrimStep"}});
   }
-  // About 19 lines a section: the width of each section's version range follows.
-  GrowthSections growth(random, out.Room() / 19 / growing.size() + 1);
+  // The width of each section's version range follows from the lines a section takes.
+  GrowthSections growth(random, shape.names,
+                        out.Room() / GrowthSections::LinesPerSection(shape.names) / growing.size() + 1);
   for (size_t next = 0; out.Room() > 0; ++next) {
     const Table& table = growing[next % growing.size()];
     // Header lines, room for a hardware change, and the blank line after it.
@@ -329,29 +380,84 @@ std::string GenerateParametersSource(const ParametersShape& shape) {
   std::vector<Table> tables = OtherTables(random);
   WriteBase(out, sections, tables, random);
   if (out.Lines() > shape.lines) throw std::invalid_argument("too few lines for the base tables");
-  WriteGrowth(out, sections, tables, shape.grow_start_up_tables, random);
+  WriteGrowth(out, sections, tables, shape, random);
   return out.Take();
 }
 
-std::string GenerateUiFieldSource(size_t fields, uint64_t seed) {
+const char* ShapeName(NameShape shape) {
+  switch (shape) {
+    case NameShape::kRepeated: return "repeated";
+    case NameShape::kDistinct: return "distinct";
+    case NameShape::kShortSections: return "short_sections";
+    case NameShape::kLongSections: return "long_sections";
+    case NameShape::kLongLists: return "long_lists";
+  }
+  return "";
+}
+
+const char* UiTextsName(UiTexts texts) {
+  switch (texts) {
+    case UiTexts::kUsual: return "usual";
+    case UiTexts::kShort: return "short";
+    case UiTexts::kLong: return "long";
+  }
+  return "";
+}
+
+namespace {
+
+// A text of about `length` characters of theme words.
+std::string LongText(Random& random, size_t length) {
+  std::string text;
+  while (text.size() < length) {
+    text.append(kThemes[random.Below(kThemes.size())]).append(" ").append(kNameWords[random.Below(kNameWords.size())]);
+    text.append(random.Chance(20) ? ", " : " ");
+  }
+  return text;
+}
+
+struct UiLabels {
+  std::string label;
+  std::string restrictions;
+  std::string nav_label;
+};
+
+UiLabels LabelsOf(UiTexts texts, Random& random, const char* theme, const char* word, size_t i) {
+  switch (texts) {
+    case UiTexts::kShort: return {std::string(1, theme[0]), "", ""};
+    case UiTexts::kLong:
+      return {"\"" + LongText(random, 200) + "\"", random.Chance(30) ? LongText(random, 80) : "",
+              "Radio \xBB " + LongText(random, 120)};
+    case UiTexts::kUsual: break;
+  }
+  std::string label = std::string(theme) + " " + word + " " + std::to_string(i % 97);
+  if (random.Chance(10)) label = "\"" + label + ", adjusted\"";
+  return {label, random.Chance(5) ? "NoEdit" : "", std::string("Radio \xBB ") + theme};
+}
+
+}  // namespace
+
+std::string GenerateUiFieldSource(size_t fields, UiTexts texts, uint64_t seed) {
   static constexpr std::array<const char*, 8> kUnits = {"dB", "dBm", "MHz", "Hz", "V", "%", "", "band"};
   static constexpr std::array<const char*, 3> kGrids = {"", "grdBand", "grdPower"};
   static constexpr std::array<const char*, 4> kDecimal = {"0", "1", "True", "false"};
   Random random(seed);
   SourceWriter out(fields + 1);
-  out.Line("UIID\tLABEL\tHELPID\tUNIT\tUIWIDTHDEFAULT\tFACTACCESSLEVEL\tFACTBUTCUSTVIS\tCUSTACCESSLEVEL\t"
-           "SPCLRESTRICTIONS\tATGRIDID\tDECIMALSYMBOL\tNAVLABEL");
+  out.Line(
+      "UIID\tLABEL\tHELPID\tUNIT\tUIWIDTHDEFAULT\tFACTACCESSLEVEL\tFACTBUTCUSTVIS\tCUSTACCESSLEVEL\t"
+      "SPCLRESTRICTIONS\tATGRIDID\tDECIMALSYMBOL\tNAVLABEL");
   for (size_t i = 0; i < fields; ++i) {
     const char* theme = kThemes[random.Below(kThemes.size())];
     const char* word = kNameWords[random.Below(kNameWords.size())];
-    std::string label = std::string(theme) + " " + word + " " + std::to_string(i % 97);
-    if (random.Chance(10)) label = "\"" + label + ", adjusted\"";
-    out.Line(std::string(theme) + "_" + word + "_" + std::to_string(i) + "\t" + label + "\t" +
-             std::to_string(48000 + i) + "\t" + kUnits[random.Below(kUnits.size())] + "\t" +
-             std::to_string(960 * (1 + random.Below(3))) + "\t" + std::to_string(10 * (1 + random.Below(3))) + "\t" +
-             (random.Chance(70) ? "1" : "0") + "\t" + std::to_string(40 + 10 * random.Below(3)) + "\t" +
-             (random.Chance(5) ? "NoEdit" : "") + "\t" + kGrids[random.Below(kGrids.size())] + "\t" +
-             kDecimal[random.Below(kDecimal.size())] + "\tRadio \xBB " + theme);
+    const UiLabels labels = LabelsOf(texts, random, theme, word, i);
+    const std::string uiid =
+        texts == UiTexts::kShort ? "f" + std::to_string(i) : std::string(theme) + "_" + word + "_" + std::to_string(i);
+    out.Line(uiid + "\t" + labels.label + "\t" + std::to_string(48000 + i) + "\t" +
+             kUnits[random.Below(kUnits.size())] + "\t" + std::to_string(960 * (1 + random.Below(3))) + "\t" +
+             std::to_string(10 * (1 + random.Below(3))) + "\t" + (random.Chance(70) ? "1" : "0") + "\t" +
+             std::to_string(40 + 10 * random.Below(3)) + "\t" + labels.restrictions + "\t" +
+             kGrids[random.Below(kGrids.size())] + "\t" + kDecimal[random.Below(kDecimal.size())] + "\t" +
+             labels.nav_label);
   }
   return out.Take();
 }

@@ -18,11 +18,26 @@ inline constexpr const char* kBandLimitsTable = "BandLimits";
 inline constexpr const char* kVerificationTable = "cvCscTCXOVerificationFactor";
 inline constexpr const char* kDelegateModel = "LR2930 Cal";
 
+// What the growth of a parameters file looks like; the base sections are the same.
+enum class NameShape {
+  kRepeated,       // each table's few dozen names, section after section
+  kDistinct,       // a name of its own per line (per-point tables): most names distinct
+  kShortSections,  // sections of one to three lines
+  kLongSections,   // a few sections of thousands of lines each
+  kLongLists,      // long band, model and radio-option lists, seldom the same twice
+};
+inline constexpr std::array<NameShape, 5> kNameShapes = {NameShape::kRepeated, NameShape::kDistinct,
+                                                         NameShape::kShortSections, NameShape::kLongSections,
+                                                         NameShape::kLongLists};
+// "repeated", "distinct", ...: how figures and folders name the shape.
+const char* ShapeName(NameShape shape);
+
 struct ParametersShape {
   size_t lines = 1000;  // exact number of lines of the plain source (at least ~1000)
   // True: every table, the two start-up tables included, grows with the file. False:
   // the start-up tables keep their base sections and only the other tables grow.
   bool grow_start_up_tables = true;
+  NameShape names = NameShape::kRepeated;
   uint64_t seed = 4820;
 };
 
@@ -32,9 +47,14 @@ struct ParametersShape {
 // The two start-up tables hold all their keys for every band code at version 0.
 std::string GenerateParametersSource(const ParametersShape& shape);
 
+// The texts of a UI field data file: labels of some twenty characters, of one or two,
+// or of a few hundred (with long navigation labels and restrictions).
+enum class UiTexts { kUsual, kShort, kLong };
+const char* UiTextsName(UiTexts texts);
+
 // A plain UI field data file: the header line and `fields` data lines with unique
 // UIIDs (in any letter case), quoted cells and non-ASCII labels among them.
-std::string GenerateUiFieldSource(size_t fields, uint64_t seed = 4820);
+std::string GenerateUiFieldSource(size_t fields, UiTexts texts = UiTexts::kUsual, uint64_t seed = 4820);
 
 // The scrambled form of a plain file: the marker line, then every line scrambled,
 // each ended by CR LF (what the tool's scramble command writes).

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <sstream>
 
 extern char** environ;
 
@@ -58,6 +59,15 @@ class ChildStreams {
 };
 
 }  // namespace
+
+std::map<std::string, double> ProbeValues(const std::string& output) {
+  std::map<std::string, double> values;
+  std::istringstream lines(output);
+  std::string name;
+  double value = 0;
+  while (lines >> name >> value) values[name] = value;
+  return values;
+}
 
 ProcessResult RunProcess(const std::vector<std::string>& args, bool capture_output) {
   std::vector<char*> argv;

@@ -67,8 +67,7 @@ std::string SpreadText(const Figure& figure, const Spread& spread) {
 std::string Verdict(const Target& target, const Spread& value, const Spread& ratio) {
   switch (target.kind) {
     case Target::Kind::kNone: return "";
-    case Target::Kind::kRatioAtMost:
-      return !ratio.known ? "-" : ratio.median <= target.limit ? "met" : "MISSED";
+    case Target::Kind::kRatioAtMost: return !ratio.known ? "-" : ratio.median <= target.limit ? "met" : "MISSED";
     case Target::Kind::kTimeBelow: return !value.known ? "-" : value.median < target.limit ? "met" : "MISSED";
     case Target::Kind::kRateAtLeast: return !value.known ? "-" : value.median >= target.limit ? "met" : "MISSED";
     case Target::Kind::kCounterBelow: return !value.known ? "-" : value.median < target.limit ? "met" : "MISSED";
@@ -78,9 +77,9 @@ std::string Verdict(const Target& target, const Spread& value, const Spread& rat
 
 // A figure's values, in wall time and in CPU time.
 struct Judged {
-  Spread wall;        // the figure's value (time, rate or counter), wall clock
-  Spread cpu;         // the same on CPU time (not for counters)
-  Spread wc_l;        // wc -l on the same file, wall and CPU
+  Spread wall;  // the figure's value (time, rate or counter), wall clock
+  Spread cpu;   // the same on CPU time (not for counters)
+  Spread wc_l;  // wc -l on the same file, wall and CPU
   Spread wc_l_cpu;
   Spread wall_ratio;  // time / wc -l time
   Spread cpu_ratio;
@@ -119,7 +118,7 @@ void SummaryReporter::ReportRuns(const std::vector<Run>& reports) {
     samples.seconds.push_back(run.real_accumulated_time / iterations);
     auto own_cpu = run.counters.find(kCpuCounter);
     samples.cpu_seconds.push_back(own_cpu != run.counters.end() ? own_cpu->second.value
-                                                                 : run.cpu_accumulated_time / iterations);
+                                                                : run.cpu_accumulated_time / iterations);
     for (const auto& [name, counter] : run.counters) samples.counters[name].push_back(counter.value);
   }
 }
@@ -128,7 +127,7 @@ void SummaryReporter::Finalize() {
   ConsoleReporter::Finalize();
   std::ostream& out = GetOutputStream();
   char line[640];
-  const char* row = "%-44s %-10s %11s  %-23s %11s %10s %8s %8s  %-13s %-7s %s\n";
+  const char* row = "%-44s %-18s %11s  %-23s %11s %10s %8s %8s  %-17s %-7s %s\n";
   out << "\nSummary: medians over the repetitions; spread = lowest - highest; ratio = time / wc -l time on the\n"
          "same file. Targets are judged on wall time (as stated) and on CPU time (what the work itself costs\n"
          "when the machine is shared).\n";
@@ -167,7 +166,8 @@ void SummaryReporter::Finalize() {
     judged.wall_ratio = RatioOf(wall_time, judged.wc_l);
     judged.cpu_ratio = RatioOf(cpu_time, judged.wc_l_cpu);
     const bool failed = !samples.error.empty();
-    std::string wall_verdict = failed ? "ERROR: " + samples.error : Verdict(figure.target, judged.wall, judged.wall_ratio);
+    std::string wall_verdict =
+        failed ? "ERROR: " + samples.error : Verdict(figure.target, judged.wall, judged.wall_ratio);
     std::string cpu_verdict = failed || figure.measure == Measure::kCounter
                                   ? wall_verdict
                                   : Verdict(figure.target, judged.cpu, judged.cpu_ratio);

@@ -6,7 +6,7 @@ std::unordered_map<std::string_view, int32_t> GreatestWeightings(const Matches& 
   std::unordered_map<std::string_view, int32_t> greatest;
   greatest.reserve(matches.size());
   for (const clsCalibrationParameter* record : matches) {
-    auto [it, added] = greatest.try_emplace(record->ParameterName(), record->Weighting());
+    auto [it, added] = greatest.try_emplace(record->NameView(), record->Weighting());
     if (!added && record->Weighting() > it->second) it->second = record->Weighting();
   }
   return greatest;
@@ -15,8 +15,8 @@ std::unordered_map<std::string_view, int32_t> GreatestWeightings(const Matches& 
 void AddBestRecords(const Matches& matches, ParameterTable& answer) {
   std::unordered_map<std::string_view, int32_t> greatest = GreatestWeightings(matches);
   for (const clsCalibrationParameter* record : matches) {
-    if (record->Weighting() == greatest[record->ParameterName()]) {
-      answer.AddParameter(record->ParameterName(), record->Value());
+    if (record->Weighting() == greatest[record->NameView()]) {
+      answer.AddParameter(record->NameView(), record->Value());
     }
   }
 }

@@ -17,11 +17,6 @@ const std::string& calparams::DecimalSeparatorOnce::Get() {
   return *symbol_;
 }
 
-const std::string& clsCalibrationParameter::NoText() {
-  static const std::string kEmpty;
-  return kEmpty;
-}
-
 bool clsCalibrationParameter::IsMatch(std::string strBand, std::string strModel, int16_t intHardwareVersion,
                                       std::string strTable, std::string strRadioOption) const {
   // The checks and the error path are those of every lookup's prepared radio.
@@ -41,8 +36,8 @@ calparams::MatchStage clsCalibrationParameter::Explain(const calparams::MatchQue
   return conditions_ ? Evaluate(*conditions_, query) : calparams::MatchStage::kTable;
 }
 
-bool clsCalibrationParameter::IsDefault(const calparams::ConditionList* ParameterConditions::*list, const char* procedure,
-                                        const char* failure) const {
+bool clsCalibrationParameter::IsDefault(const calparams::ConditionList* ParameterConditions::*list,
+                                        const char* procedure, const char* failure) const {
   bool result = false;
   TrapAndReport(procedure, [&] {
     if (!conditions_) throw ParameterError(failure, procedure);
@@ -78,8 +73,7 @@ void clsCalibrationParameter::SetParameterInformation(std::string strTable, std:
 void clsCalibrationParameter::SetParameterInformation(std::shared_ptr<const ParameterConditions> conditions,
                                                       std::string_view strParameterName, std::string_view strValue,
                                                       calparams::DecimalSeparatorOnce& separator) {
-  TrapAndReport("SetParameterInformation",
-                [&] { Fill(std::move(conditions), strParameterName, strValue, separator); });
+  TrapAndReport("SetParameterInformation", [&] { Fill(std::move(conditions), strParameterName, strValue, separator); });
 }
 
 void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> conditions, std::string_view name,
@@ -90,13 +84,13 @@ void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> co
   // Stored as the user writes decimals. Without a known separator the value stays
   // as it is: dropping the point would turn 12.8 into 128.
   const std::string* symbol = IsDouble(value) ? &separator.Get() : nullptr;
-  std::string_view kept = symbol && !symbol->empty() && *symbol != "."
-                              ? conditions->pool->KeepValue(ReplaceAll(value, ".", *symbol))
-                              : conditions->pool->KeepValue(value);
-  if (kept.size() > std::numeric_limits<uint32_t>::max()) throw RuntimeError(err::kOutOfMemory);
-  value_data_ = kept.data();
-  value_size_ = static_cast<uint32_t>(kept.size());
-  name_ = conditions->pool->Intern(name);
+  std::string converted;
+  if (symbol && !symbol->empty() && *symbol != ".") value = converted = ReplaceAll(value, ".", *symbol);
+  constexpr size_t kMost = std::numeric_limits<uint32_t>::max();
+  if (name.size() > kMost || value.size() > kMost) throw RuntimeError(err::kOutOfMemory);
+  text_ = conditions->pool->KeepTexts(name, value);
+  name_size_ = static_cast<uint32_t>(name.size());
+  value_size_ = static_cast<uint32_t>(value.size());
   conditions_ = std::move(conditions);
 }
 

@@ -61,8 +61,9 @@ class clsCalibrationParameter {
   // Plain reads for inspection (the tool, tests); no error path. An unfilled record
   // reads as created: empty texts, versions and weighting -1, no conditions.
   bool IsFilled() const { return conditions_ != nullptr; }
-  const std::string& ParameterName() const { return name_ ? *name_ : NoText(); }
-  std::string_view Value() const { return {value_data_, value_size_}; }
+  std::string ParameterName() const { return std::string(NameView()); }
+  std::string_view NameView() const { return {text_, name_size_}; }
+  std::string_view Value() const { return {text_ + name_size_, value_size_}; }
   int32_t Weighting() const { return conditions_ ? conditions_->Weighting() : -1; }
   const calparams::ParameterConditions* Conditions() const { return conditions_.get(); }
   size_t SourceLine() const { return source_line_; }
@@ -75,13 +76,13 @@ class clsCalibrationParameter {
             std::string_view value, calparams::DecimalSeparatorOnce& separator);
   bool IsDefault(const calparams::ConditionList* calparams::ParameterConditions::*list, const char* procedure,
                  const char* failure) const;
-  static const std::string& NoText();
 
-  // Kept small: a store holds a record per parameter line. Name and value live in
-  // the pool of the conditions.
+  // Kept small: a store holds a record per parameter line. Name and value lie end to
+  // end in the pool of the conditions, each record's own: names are not looked up
+  // while loading (a file may hold a name per line), only when a lookup compares them.
   std::shared_ptr<const calparams::ParameterConditions> conditions_;
-  const std::string* name_ = nullptr;
-  const char* value_data_ = nullptr;
+  const char* text_ = nullptr;
+  uint32_t name_size_ = 0;
   uint32_t value_size_ = 0;
   uint32_t source_line_;
 };

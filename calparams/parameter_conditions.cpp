@@ -5,8 +5,6 @@
 
 namespace vx4820cal::calparams {
 
-const std::string* TextPool::Intern(std::string_view name) { return names_.Intern(name); }
-
 // Looked up before inserting: most texts are already there, and an insertion attempt
 // would build a node first.
 

@@ -11,7 +11,6 @@
 #include <unordered_map>
 
 #include "common/block_list.h"
-#include "common/name_table.h"
 #include "common/text_arena.h"
 
 namespace vx4820cal::calparams {
@@ -55,18 +54,18 @@ struct ParameterConditions {
   }
 };
 
-// The texts the records of one load share: parameter names, table names, lists and
-// the conditions themselves, and the records' values. A file states a few dozen
-// tables and lists over thousands of sections and a few hundred names over a million
-// lines, so each is kept once. Everything stays put for as long as the pool lives;
+// The texts the records of one load share: table names, lists and the conditions
+// themselves, and the records' names and values. A file states a few dozen tables
+// and lists over thousands of sections, so each of those is kept once; names and
+// values are copied end to end, a record's name beside its value. Everything stays put for as long as the pool lives;
 // the conditions handed out keep their pool alive.
 class TextPool {
  public:
-  const std::string* Intern(std::string_view name);
   const TableName& TableNamed(std::string_view table);
   const ConditionList& ListOf(std::string_view list_text);
   const ParameterConditions& Keep(const ParameterConditions& conditions);
-  std::string_view KeepValue(std::string_view value) { return values_.Keep(value); }
+  // A copy of first and second end to end; where the copy begins.
+  const char* KeepTexts(std::string_view first, std::string_view second) { return values_.Keep(first, second); }
   // Before the first use: how many conditions and value bytes a large file may bring.
   void Expect(size_t conditions, size_t value_bytes) {
     conditions_.Expect(conditions);
@@ -81,7 +80,6 @@ class TextPool {
   template <class T>
   using ByText = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
 
-  NameTable names_;
   ByText<TableName> tables_;  // by the text as written
   ByText<ConditionList> lists_;
   BlockList<ParameterConditions> conditions_;

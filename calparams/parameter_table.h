@@ -14,9 +14,9 @@ class ParameterTable : public Collection {
  public:
   // Adds value under name; a name already present (in any case) fails with the
   // collection's duplicate-key error and adds nothing.
-  void AddParameter(const std::string& name, std::string_view value) {
+  void AddParameter(std::string_view name, std::string_view value) {
     Add(Variant(std::string(value)), name);
-    names_.push_back(name);
+    names_.emplace_back(name);
   }
   // The names in the order the lookup added them.
   const std::vector<std::string>& Names() const { return names_; }

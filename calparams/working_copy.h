@@ -15,7 +15,10 @@ std::string_view WorkingCopyLine(std::string_view source_line);
 std::string WorkingCopyBytes(std::string_view source_bytes);
 
 // Writes the working copy of the source at `source` to `working_copy`, replacing any
-// old one only once the new one is complete; raises the file system's error.
+// old one only once the new one is complete; raises the file system's error. The copy
+// is made from one whole state of the source (one saved meanwhile is read again) and
+// carries that state's last write time; its permission bits are those of the copy it
+// replaces, or else the source's, and never wider than the source's.
 void RegenerateWorkingCopy(const std::filesystem::path& source, const std::filesystem::path& working_copy);
 
 }  // namespace vx4820cal::calparams

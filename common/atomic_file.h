@@ -2,11 +2,16 @@
 // Replacing a file so that it is either wholly old or wholly new: the new bytes go
 // to a temporary file in the same folder, are synced to disk and then renamed over
 // the old file. A failure on the way removes the temporary file and leaves the old
-// file as it was.
+// file as it was. While it is written, the temporary file is locked: a writer that
+// finds another's temporary file unlocked knows its writer ended, and removes it.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
+
+#include "platform/platform.h"
 
 namespace vx4820cal::calparams {
 
@@ -20,16 +25,24 @@ class AtomicFile {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   void Write(std::string_view bytes);
-  // Syncs the new file, renames it over the target and syncs the folder.
+  // The new file's permission bits; by default those of the file it replaces, or
+  // those the process gives a new file when there is none.
+  void SetPermissions(uint32_t permissions) { permissions_ = permissions; }
+  // The new file's last write time (nanoseconds since 1970); by default its writing's.
+  void SetModifiedTime(int64_t modified_ns) { modified_ns_ = modified_ns; }
+  // Syncs the new file and puts it in the target's place.
   void Commit();
 
  private:
+  void Discard() noexcept;
   void Probe() const;
 
   std::filesystem::path target_;
   std::filesystem::path path_;
-  int descriptor_ = -1;
+  platform::FileHandle file_ = platform::kNoFile;
   size_t written_ = 0;
+  uint32_t permissions_ = 0;
+  std::optional<int64_t> modified_ns_;
   bool committed_ = false;
 };
 

@@ -18,12 +18,24 @@ void TextArena::Expect(size_t bytes) {
 
 std::string_view TextArena::Keep(std::string_view text) {
   if (text.empty()) return {};
-  if (text.size() > room_) AddBlock(text.size());
-  char* kept = next_;
+  char* kept = Room(text.size());
   std::memcpy(kept, text.data(), text.size());
-  next_ += text.size();
-  room_ -= text.size();
   return {kept, text.size()};
+}
+
+const char* TextArena::Keep(std::string_view first, std::string_view second) {
+  char* kept = Room(first.size() + second.size());
+  if (!first.empty()) std::memcpy(kept, first.data(), first.size());
+  if (!second.empty()) std::memcpy(kept + first.size(), second.data(), second.size());
+  return kept;
+}
+
+char* TextArena::Room(size_t bytes) {
+  if (bytes > room_) AddBlock(bytes);
+  char* room = next_;
+  next_ += bytes;
+  room_ -= bytes;
+  return room;
 }
 
 void TextArena::AddBlock(size_t at_least) {

@@ -20,6 +20,10 @@ class TextArena {
   void Expect(size_t bytes);
   // The kept copy of text.
   std::string_view Keep(std::string_view text);
+  // A copy of first and second end to end; where it begins.
+  const char* Keep(std::string_view first, std::string_view second);
+  // Room for `bytes` more bytes, kept like a text; the caller fills it.
+  char* Room(size_t bytes);
 
  private:
   void AddBlock(size_t at_least);

@@ -1,13 +1,12 @@
 #include "common/text_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "platform/platform.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {
@@ -34,7 +33,7 @@ struct FileCloser {
 };
 
 std::FILE* OpenForReading(const std::filesystem::path& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = platform::OpenForReading(path);
   if (!file) throw RuntimeError(OpenFailureNumber(errno, path));
   return file;
 }
@@ -73,28 +72,53 @@ std::string_view LineReader::Next() {
 }
 
 FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenForReading(path)) {
-  struct stat status {};
-  if (::fstat(::fileno(file_.get()), &status) == 0 && status.st_size > 0) {
-    size_bytes_ = static_cast<size_t>(status.st_size);
-  }
+  opened_ = CurrentVersion();
+  size_bytes_ = static_cast<size_t>(opened_.size);
   buffer_.resize(kBlockSize);
+}
+
+FileVersion FileLineReader::CurrentVersion() const {
+  std::optional<FileVersion> version = platform::OpenFileVersion(file_.get());
+  if (!version) throw RuntimeError(err::kPathFileAccess);
+  return *version;
 }
 
 bool FileLineReader::Fill() {
   if (at_eof_) return false;
   // Unread bytes move to the front; a line longer than the buffer makes it grow.
   if (begin_ > 0) {
-    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
-              buffer_.begin());
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_),
+              buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+  if (end_ == buffer_.size()) buffer_.resize(GrownSize());
   size_t count = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
   if (std::ferror(file_.get())) throw RuntimeError(err::kPathFileAccess);
   end_ += count;
+  bytes_read_ += count;
   if (count == 0) at_eof_ = true;
   return count > 0;
+}
+
+size_t FileLineReader::GrownSize() const {
+  // Doubling, but straight to what the rest of the file needs (and a byte to see its
+  // end) once that is within two doublings: a line of a gigabyte does not take two.
+  // A file that grew since it was opened doubles on.
+  const size_t doubled = buffer_.size() * 2;
+  if (bytes_read_ >= size_bytes_) return doubled;
+  const size_t rest = end_ + (size_bytes_ - bytes_read_) + 1;
+  return rest <= 2 * doubled ? rest : doubled;
+}
+
+void FileLineReader::DoneWithLine() {
+  if (buffer_.size() <= kBlockSize || end_ - begin_ > kBlockSize) return;
+  std::string smaller(kBlockSize, '\0');
+  std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
+            smaller.begin());
+  buffer_.swap(smaller);
+  end_ -= begin_;
+  begin_ = 0;
 }
 
 bool FileLineReader::AtEnd() {

@@ -1,15 +1,46 @@
 #pragma once
 // One field's metadata as the host shows it: label, units, width, access levels and
 // the rest, stored under the field's UIID.
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 
+#include "common/text_arena.h"
 #include "vx4820cal/object.h"
 
 namespace vx4820cal {
 
+// The values a new record takes, in the order of colUserFields::Add's parameters.
+// Every member has an initializer, so a caller names only the values it sets.
+struct UserFieldValues {
+  std::string UIID{};
+  std::string Label{};
+  int32_t HelpID = 0;
+  std::string Units{};
+  int32_t UIWidth = 0;
+  int16_t intFactAccessLevel = 0;
+  bool blnFactButCustVis = false;
+  int16_t intCustAccessLevel = 0;
+  std::string strSpclRestrictions{};
+  std::string strATGridID{};
+  bool blnDecimalSymbol = false;
+  std::string strNavLabel{};
+};
+
 class clsUserField : public virtual Object {
  public:
+  clsUserField() = default;
+  // A record of the values whose texts are copied into `texts`, which must outlive it:
+  // a collection of a million records keeps them without an allocation each.
+  clsUserField(const UserFieldValues& values, calparams::TextArena& texts);
+  clsUserField(const clsUserField& other) : Object(other) { CopyFrom(other); }
+  clsUserField& operator=(const clsUserField& other) {
+    if (this != &other) CopyFrom(other);
+    return *this;
+  }
+
   // The access levels are kept as 16-bit numbers but pass through their accessors as
   // text: the writer takes a number in the user's notation (errors 13 and 6 are
   // reported and leave the level unchanged), the reader gives decimal text.
@@ -19,40 +50,58 @@ class clsUserField : public virtual Object {
   bool FactButCustVis() const { return fact_but_cust_vis_; }
   void CustAccessLevel(const std::string& strValue);
   std::string CustAccessLevel() const;
-  void SpclRestrictions(std::string strValue) { spcl_restrictions_ = std::move(strValue); }
-  const std::string& SpclRestrictions() const { return spcl_restrictions_; }
+  void SpclRestrictions(std::string_view strValue) { SetText(kSpclRestrictions, strValue); }
+  std::string SpclRestrictions() const { return Text(kSpclRestrictions); }
   void UIWidth(int32_t lngValue) { ui_width_ = lngValue; }
   int32_t UIWidth() const { return ui_width_; }
-  void Units(std::string strValue) { units_ = std::move(strValue); }
-  const std::string& Units() const { return units_; }
+  void Units(std::string_view strValue) { SetText(kUnits, strValue); }
+  std::string Units() const { return Text(kUnits); }
   void HelpID(int32_t lngValue) { help_id_ = lngValue; }
   int32_t HelpID() const { return help_id_; }
-  void Label(std::string strValue) { label_ = std::move(strValue); }
-  const std::string& Label() const { return label_; }
-  void NavLabel(std::string strValue) { nav_label_ = std::move(strValue); }
-  const std::string& NavLabel() const { return nav_label_; }
-  void UIID(std::string strValue) { uiid_ = std::move(strValue); }
-  const std::string& UIID() const { return uiid_; }
+  void Label(std::string_view strValue) { SetText(kLabel, strValue); }
+  std::string Label() const { return Text(kLabel); }
+  void NavLabel(std::string_view strValue) { SetText(kNavLabel, strValue); }
+  std::string NavLabel() const { return Text(kNavLabel); }
+  void UIID(std::string_view strValue) { SetText(kUIID, strValue); }
+  std::string UIID() const { return Text(kUIID); }
+  std::string_view UIIDView() const { return TextView(kUIID); }
   int32_t UIWidthDefault() const { return ui_width_default_; }
   void UIWidthDefault(int32_t lngValue) { ui_width_default_ = lngValue; }
-  const std::string& ATGridID() const { return at_grid_id_; }
-  void ATGridID(std::string strValue) { at_grid_id_ = std::move(strValue); }
+  std::string ATGridID() const { return Text(kATGridID); }
+  void ATGridID(std::string_view strValue) { SetText(kATGridID, strValue); }
   bool DecimalSymbol() const { return decimal_symbol_; }
   void DecimalSymbol(bool blnValue) { decimal_symbol_ = blnValue; }
 
  private:
-  std::string uiid_;
-  std::string label_;
+  enum TextSlot { kUIID, kLabel, kUnits, kSpclRestrictions, kNavLabel, kATGridID, kTextCount };
+  using Texts = std::array<std::string_view, kTextCount>;
+
+  std::string_view TextView(TextSlot slot) const {
+    const uint32_t begin = slot == 0 ? 0 : ends_[slot - 1];
+    return {texts_ + begin, ends_[slot] - begin};
+  }
+  std::string Text(TextSlot slot) const { return std::string(TextView(slot)); }
+  Texts AllTexts() const;
+  void SetText(TextSlot slot, std::string_view value);
+  void CopyFrom(const clsUserField& other);
+  // The texts' total size; error 7 when the offsets cannot hold it.
+  static size_t TotalSize(const Texts& texts);
+  // Copies the texts end to end into `run` (room for TotalSize) and uses that copy.
+  void UseTexts(const Texts& texts, char* run);
+  // Copies the texts into a block of the record's own.
+  void OwnTexts(const Texts& texts);
+
+  // Kept small: a collection holds a record per line of a large file. The six texts
+  // lie end to end, in the collection's arena or in own_texts_.
+  const char* texts_ = nullptr;
+  std::unique_ptr<char[]> own_texts_;
+  std::array<uint32_t, kTextCount> ends_{};
   int32_t help_id_ = 0;
-  std::string units_;
   int32_t ui_width_ = 0;
   int32_t ui_width_default_ = 0;
   int16_t fact_access_level_ = 0;
-  bool fact_but_cust_vis_ = false;
   int16_t cust_access_level_ = 0;
-  std::string spcl_restrictions_;
-  std::string nav_label_;
-  std::string at_grid_id_;
+  bool fact_but_cust_vis_ = false;
   bool decimal_symbol_ = false;
 };
 

@@ -1,6 +1,7 @@
 // The UI field data file: an optional "PCA Set" marker line, a header line that names
 // the columns by position, then one record per line. Cells are cut at tabs.
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -91,12 +92,16 @@ std::vector<Column> ReadHeader(std::string_view line) {
   return columns;
 }
 
-// The values of a line that names no cell for them.
-UserFieldValues ReaderDefaults() {
-  UserFieldValues values;
-  values.Units = "units";
-  values.intCustAccessLevel = 40;
-  return values;
+// The values of a line that names no cell for them. Assigned over the values of the
+// line before, which keeps the texts' storage: a line costs no allocation.
+void SetReaderDefaults(UserFieldValues& values) {
+  static const UserFieldValues kDefaults = [] {
+    UserFieldValues defaults;
+    defaults.Units = "units";
+    defaults.intCustAccessLevel = 40;
+    return defaults;
+  }();
+  values = kDefaults;
 }
 
 void Store(Column column, std::string_view cell, UserFieldValues& values) {
@@ -119,8 +124,8 @@ void Store(Column column, std::string_view cell, UserFieldValues& values) {
 
 // An empty cell keeps the default. A filled cell beyond the header has no column
 // (error 9); a cell its column cannot convert fails with 13 or 6.
-UserFieldValues ReadDataLine(std::string_view line, const std::vector<Column>& columns) {
-  UserFieldValues values = ReaderDefaults();
+void ReadDataLine(std::string_view line, const std::vector<Column>& columns, UserFieldValues& values) {
+  SetReaderDefaults(values);
   CellCutter cells(line);
   size_t column = 0;
   for (std::string_view cell; cells.Next(cell); ++column) {
@@ -129,7 +134,6 @@ UserFieldValues ReadDataLine(std::string_view line, const std::vector<Column>& c
     if (column >= columns.size()) throw RuntimeError(err::kSubscriptOutOfRange);
     Store(columns[column], cell, values);
   }
-  return values;
 }
 
 // Descrambled text is already decoded; plain lines are Windows-1252 bytes. The text
@@ -143,30 +147,34 @@ std::string_view DecodeLine(std::string_view raw, bool scrambled, std::string& t
   return text;
 }
 
-void ReadFields(std::string_view bytes, colUserFields& fields) {
-  // At most a record per line: the key index is not rebuilt again and again.
-  fields.Reserve(static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\r')));
-  LineReader lines(bytes);
+// The file is read a block at a time and never held whole; the collection grows its
+// index as it goes.
+void ReadFields(FileLineReader& lines, colUserFields& fields) {
+  fields.ExpectFileBytes(lines.SizeBytes());
   std::string text;
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
   std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, text));
+  UserFieldValues values;
   while (!lines.AtEnd()) {
-    UserFieldValues values = ReadDataLine(DecodeLine(lines.Next(), scrambled, text), columns);
+    std::string_view line = DecodeLine(lines.Next(), scrambled, text);
+    lines.DoneWithLine();
+    ReadDataLine(line, columns, values);
     // A blank line or an empty UIID cell names no field: nothing to store or report.
-    if (!values.UIID.empty()) fields.Add(std::move(values));
+    if (!values.UIID.empty()) fields.Add(values);
   }
 }
 
 }  // namespace
 
 bool colUserFields::ReadInDataFromTextFile(const std::filesystem::path& strCTCSSFilename) {
-  std::string bytes;
-  // A file that cannot be opened is no error: the host then goes without metadata.
-  if (!TrapQuietly([&] { bytes = ReadFileBytes(strCTCSSFilename); })) return false;
+  std::optional<FileLineReader> lines;
+  // A file that cannot be opened, or read at all, is no error: the host then goes
+  // without metadata.
+  if (!TrapQuietly([&] { lines.emplace(strCTCSSFilename).AtEnd(); })) return false;
   bool result = false;
   TrapAndReport("ReadInDataFromTextFile", [&] {
-    ReadFields(bytes, *this);
+    ReadFields(*lines, *this);
     result = true;
   });
   return result;

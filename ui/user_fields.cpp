@@ -6,59 +6,49 @@
 #include "vx4820cal/snapshot_enumerator.h"
 
 namespace vx4820cal {
-namespace {
 
-// A new record set from values in the order of Add's parameters; the texts are
-// copied, or moved when values is an rvalue.
-template <class Values>
-std::shared_ptr<clsUserField> NewRecord(Values&& values) {
-  auto record = std::make_shared<clsUserField>();
-  record->UIID(std::forward<Values>(values).UIID);
-  record->Label(std::forward<Values>(values).Label);
-  record->HelpID(values.HelpID);
-  record->Units(std::forward<Values>(values).Units);
-  record->UIWidth(values.UIWidth);
-  record->FactAccessLevel(std::to_string(values.intFactAccessLevel));
-  record->FactButCustVis(values.blnFactButCustVis);
-  record->CustAccessLevel(std::to_string(values.intCustAccessLevel));
-  record->SpclRestrictions(std::forward<Values>(values).strSpclRestrictions);
-  record->ATGridID(std::forward<Values>(values).strATGridID);
-  record->DecimalSymbol(values.blnDecimalSymbol);
-  record->NavLabel(std::forward<Values>(values).strNavLabel);
-  return record;
-}
-
-template <class Values>
-std::shared_ptr<clsUserField> AddRecord(KeyedCollection<std::shared_ptr<clsUserField>>& records, Values&& values) {
+std::shared_ptr<clsUserField> colUserFields::Add(const UserFieldValues& values) {
   std::shared_ptr<clsUserField> result;
   TrapAndReport("Add", [&] {
     // The inner collection would keep a record without a key, out of reach of Item.
     if (values.UIID.empty()) throw RuntimeError(err::kInvalidArgument);
-    std::shared_ptr<clsUserField> record = NewRecord(std::forward<Values>(values));
-    records.Add(record, record->UIID());
-    result = std::move(record);
+    // A record refused as a duplicate stays unreachable in the store until it goes.
+    clsUserField& record = store_->records.emplace_back(values, store_->texts);
+    records_.Add(&record, record.UIIDView());
+    result = Shared(&record);
   });
   return result;
 }
 
-}  // namespace
-
-std::shared_ptr<clsUserField> colUserFields::Add(const UserFieldValues& values) { return AddRecord(records_, values); }
-
 std::shared_ptr<clsUserField> colUserFields::Add(UserFieldValues&& values) {
-  return AddRecord(records_, std::move(values));
+  return Add(static_cast<const UserFieldValues&>(values));
 }
 
 std::shared_ptr<clsUserField> colUserFields::Item(const std::string& vntIndexKey) {
-  return records_.Item(std::string_view(vntIndexKey));
+  return Shared(records_.Item(std::string_view(vntIndexKey)));
 }
 
 void colUserFields::Remove(const std::string& vntIndexKey) {
   TrapQuietly([&] { records_.Remove(std::string_view(vntIndexKey)); });
 }
 
+void colUserFields::RemoveAll() {
+  records_.Clear();
+  // Records handed out keep the old store.
+  store_ = std::make_shared<Store>();
+}
+
+void colUserFields::ExpectFileBytes(size_t bytes) {
+  // A record takes some 80 bytes of the file, a scrambled one twice that.
+  store_->records.Expect(bytes / 160);
+  store_->texts.Expect(bytes / 2);
+}
+
 std::shared_ptr<Ienumerator> colUserFields::NewEnum() const {
-  return EnumerateSnapshot(records_);
+  std::vector<std::shared_ptr<clsUserField>> snapshot;
+  snapshot.reserve(static_cast<size_t>(Count()));
+  records_.ForEach([&](clsUserField* record) { snapshot.push_back(Shared(record)); });
+  return std::make_shared<SnapshotEnumerator<std::shared_ptr<clsUserField>>>(std::move(snapshot));
 }
 
 bool colUserFields::Exists(const Variant& varKey) {

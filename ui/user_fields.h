@@ -6,29 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "common/block_list.h"
+#include "common/text_arena.h"
 #include "ui/user_field.h"
 #include "vx4820cal/collection.h"
 #include "vx4820cal/interfaces/ienumerator.h"
 #include "vx4820cal/variant.h"
 
 namespace vx4820cal {
-
-// The values Add stores in a new record, in the order of its parameters. Every member
-// has an initializer, so a caller names only the values it sets.
-struct UserFieldValues {
-  std::string UIID{};
-  std::string Label{};
-  int32_t HelpID = 0;
-  std::string Units{};
-  int32_t UIWidth = 0;
-  int16_t intFactAccessLevel = 0;
-  bool blnFactButCustVis = false;
-  int16_t intCustAccessLevel = 0;
-  std::string strSpclRestrictions{};
-  std::string strATGridID{};
-  bool blnDecimalSymbol = false;
-  std::string strNavLabel{};
-};
 
 class colUserFields : public virtual Object {
  public:
@@ -50,18 +35,31 @@ class colUserFields : public virtual Object {
   bool ReadInDataFromTextFile(const std::filesystem::path& strCTCSSFilename);
   // True when varKey (a key in any letter case, or a 1-based position) names a record.
   bool Exists(const Variant& varKey);
-  void RemoveAll() { records_.Clear(); }
+  void RemoveAll();
   // Makes room for `more` records at once.
   void Reserve(size_t more) { records_.Reserve(more); }
+  // Before the first record: the size of the file the records come from, so that a
+  // large one starts with large blocks.
+  void ExpectFileBytes(size_t bytes);
 
   // In-order walk without the enumerator object.
   template <class Visit>
   void ForEach(Visit&& visit) const {
-    records_.ForEach([&](const std::shared_ptr<clsUserField>& record) { visit(*record); });
+    records_.ForEach([&](const clsUserField* record) { visit(*record); });
   }
 
  private:
-  KeyedCollection<std::shared_ptr<clsUserField>> records_;
+  // The records and their texts, in blocks that never move. Every record handed out
+  // shares it, so a record outlives its removal and the collection.
+  struct Store {
+    calparams::BlockList<clsUserField> records;
+    calparams::TextArena texts;
+  };
+
+  std::shared_ptr<clsUserField> Shared(clsUserField* record) const { return {store_, record}; }
+
+  std::shared_ptr<Store> store_ = std::make_shared<Store>();
+  KeyedCollection<clsUserField*> records_;
 };
 
 }  // namespace vx4820cal

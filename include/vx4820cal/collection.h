@@ -3,8 +3,10 @@
 // optional text key; keys are unique and compared without regard to letter case;
 // lookup by key costs O(1). Errors are those of the host's run time: 9 for a
 // position out of range, 5 for a key not found, 457 for a duplicate key.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,34 +20,45 @@
 
 namespace vx4820cal {
 
+// The elements live in blocks that never move (a removed one's place is used again),
+// in order through a list of pointers: adding a million elements allocates a few
+// dozen blocks, and moves no element.
 template <class T>
 class KeyedCollection {
  public:
-  int32_t Count() const { return static_cast<int32_t>(entries_.size()); }
-  bool Empty() const { return entries_.empty(); }
+  KeyedCollection() = default;
+  // The index and the order point into the blocks.
+  KeyedCollection(const KeyedCollection&) = delete;
+  KeyedCollection& operator=(const KeyedCollection&) = delete;
+
+  int32_t Count() const { return static_cast<int32_t>(order_.size()); }
+  bool Empty() const { return order_.empty(); }
   // Makes room for `more` further elements at once (a reader that knows its count).
   void Reserve(size_t more) {
-    entries_.reserve(entries_.size() + more);
+    order_.reserve(order_.size() + more);
     index_.Reserve(index_.Size() + more);
   }
 
   // Adds at the end, or before the element at position `before` (1-based) when given.
   // An empty key adds the element without a key.
   void Add(T item, std::string_view key = {}, int32_t before = 0) {
-    auto entry = std::make_unique<Entry>(Entry{UCase(key), std::move(item)});
     if (before != 0 && (before < 1 || before > Count())) throw RuntimeError(err::kSubscriptOutOfRange);
-    if (!entry->folded_key.empty()) {
-      if (!index_.Insert(entry.get())) throw RuntimeError(err::kDuplicateKey);
+    // Room first: once the key is indexed, nothing may fail.
+    if (order_.size() == order_.capacity()) order_.reserve(std::max<size_t>(16, order_.capacity() * 2));
+    Entry& entry = NewEntry(UCase(key), std::move(item));
+    if (!entry.folded_key.empty() && !index_.Insert(&entry)) {
+      FreeEntry(entry);
+      throw RuntimeError(err::kDuplicateKey);
     }
     if (before == 0) {
-      entries_.push_back(std::move(entry));
+      order_.push_back(&entry);
     } else {
-      entries_.insert(entries_.begin() + (before - 1), std::move(entry));
+      order_.insert(order_.begin() + (before - 1), &entry);
     }
   }
 
-  T& Item(int32_t position) { return entries_[CheckedIndex(position)]->value; }
-  const T& Item(int32_t position) const { return entries_[CheckedIndex(position)]->value; }
+  T& Item(int32_t position) { return order_[CheckedIndex(position)]->value; }
+  const T& Item(int32_t position) const { return order_[CheckedIndex(position)]->value; }
   T& Item(std::string_view key) { return FindEntry(key)->value; }
   const T& Item(std::string_view key) const { return FindEntry(key)->value; }
   T& Item(const char* key) { return Item(std::string_view(key)); }
@@ -65,8 +78,8 @@ class KeyedCollection {
   void Remove(int32_t position) { Erase(CheckedIndex(position)); }
   void Remove(std::string_view key) {
     const Entry* entry = FindEntry(key);
-    for (size_t i = 0; i < entries_.size(); ++i) {
-      if (entries_[i].get() == entry) return Erase(i);
+    for (size_t i = 0; i < order_.size(); ++i) {
+      if (order_[i] == entry) return Erase(i);
     }
   }
   void Remove(const char* key) { Remove(std::string_view(key)); }
@@ -77,13 +90,15 @@ class KeyedCollection {
   }
   void Clear() {
     index_.Clear();
+    order_.clear();
+    free_.clear();
     entries_.clear();
   }
 
   // In-order walk over the elements.
   template <class Visit>
   void ForEach(Visit&& visit) const {
-    for (const auto& entry : entries_) visit(entry->value);
+    for (const Entry* entry : order_) visit(entry->value);
   }
 
  private:
@@ -117,11 +132,28 @@ class KeyedCollection {
     return const_cast<Entry*>(static_cast<const KeyedCollection*>(this)->FindEntry(key));
   }
   void Erase(size_t index) {
-    if (!entries_[index]->folded_key.empty()) index_.Erase(entries_[index].get());
-    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    Entry* entry = order_[index];
+    if (!entry->folded_key.empty()) index_.Erase(entry);
+    order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(index));
+    FreeEntry(*entry);
+  }
+  Entry& NewEntry(std::string folded_key, T item) {
+    if (free_.empty()) return entries_.emplace_back(Entry{std::move(folded_key), std::move(item)});
+    Entry* entry = free_.back();
+    *entry = Entry{std::move(folded_key), std::move(item)};
+    free_.pop_back();
+    return *entry;
+  }
+  // The element goes at once (a removed object is released when it is removed); its
+  // place is used again.
+  void FreeEntry(Entry& entry) {
+    entry = Entry{};
+    free_.push_back(&entry);
   }
 
-  std::vector<std::unique_ptr<Entry>> entries_;
+  std::deque<Entry> entries_;  // never moved; free_ lists the unused ones
+  std::vector<Entry*> free_;
+  std::vector<Entry*> order_;  // the elements in order
   KeyIndex<Entry> index_;
 };
 

@@ -2,13 +2,14 @@
 // check fails, the connected radio, and agreement with a plain scan of every record.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
+#include "common/error_convention.h"
 #include "fixtures/parameters_fixture.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_tier.h"
-#include "common/error_convention.h"
 
 namespace vx4820cal {
 namespace {
@@ -219,56 +220,116 @@ void PrintTo(const Outcome& outcome, std::ostream* out) {
   *out << "; error: " << outcome.error << "; " << outcome.reports.size() << " reports}";
 }
 
-// Random stores and radios, refused lines among them; the indexed lookup must give
-// what the plain scan gives, reported or raised.
-TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
+std::string Pick(std::mt19937& random, std::initializer_list<const char*> options) {
+  return std::string(options.begin()[random() % options.size()]);
+}
+
+// Random radios looked up in the store: the indexed lookup must give what the plain
+// scan gives, reported or raised.
+void ExpectLookupsAgree(clsCalibrationParameters& store, std::mt19937& random, simhost::MessageBoxRecorder& boxes,
+                        const std::string& where) {
+  for (int query = 0; query < 20; ++query) {
+    std::string band = Pick(random, {"H5", "A4", "", "h5 "}), model = Pick(random, {"M", "N", ""});
+    const int16_t versions[] = {0, 4, 5, 9999, 10000, -1};
+    int16_t version = versions[random() % 6];
+    std::string table = Pick(random, {"T", "U", " t", ""}), option = Pick(random, {"O", "", "P", "DEFAULT"});
+    auto run = [&](auto&& lookup) {
+      Outcome outcome;
+      boxes.Clear();
+      std::shared_ptr<Collection> answer;
+      outcome.error = ErrorOf([&] { answer = lookup(); });
+      if (outcome.error.empty()) outcome.entries = Entries(answer);
+      for (const auto& box : boxes.Boxes()) outcome.reports.push_back(box.text);
+      return outcome;
+    };
+    Outcome fast = run([&] { return store.GetTable(band, model, version, table, option); });
+    Outcome plain = run([&] { return PlainScan(store, band, model, version, table, option); });
+    ASSERT_EQ(fast, plain) << where << ": " << band << "/" << model << "/" << version << "/" << table << "/" << option;
+  }
+}
+
+// Runs body(armed, boxes) on a fresh thread with a message-box recorder, unarmed and
+// then armed.
+void UnarmedThenArmed(const std::function<void(bool, simhost::MessageBoxRecorder&)>& body) {
   for (bool armed : {false, true}) {
-    OnFreshThread([armed] {
+    OnFreshThread([&] {
       auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
       InstallMessageBoxService(boxes);
       if (armed) InitRaiseError(std::make_shared<testing::CountingTerminator>());
-      std::mt19937 random(armed ? 7 : 11);
-      auto pick = [&](std::initializer_list<const char*> options) {
-        return std::string(options.begin()[random() % options.size()]);
-      };
-      for (int round = 0; round < 40; ++round) {
-        clsCalibrationParameters store;
-        int count = static_cast<int>(random() % 30);
-        for (int i = 0; i < count; ++i) {
-          clsCalibrationParameter record(static_cast<size_t>(i + 1));
-          std::string value = pick({"1", "2.5", "x"});
-          auto start = static_cast<int16_t>(random() % 3 == 0 ? 5 : 0);
-          auto stop = static_cast<int16_t>(random() % 3 == 0 ? 4 : 9999);
-          TrapQuietly([&] {
-            record.SetParameterInformation(pick({"T", "t ", " U", "T", ""}), pick({"A", "B", "a", "C", "A"}),
-                                           pick({"DEFAULT", "H5", "H5,A4", "a4"}), pick({"DEFAULT", "M", "m, N"}),
-                                           start, stop, pick({"DEFAULT", "", "O", "o,P"}), value);
-          });
-          store.Append(std::move(record));
-        }
-        for (int query = 0; query < 20; ++query) {
-          std::string band = pick({"H5", "A4", "", "h5 "}), model = pick({"M", "N", ""});
-          const int16_t versions[] = {0, 4, 5, 9999, 10000, -1};
-          int16_t version = versions[random() % 6];
-          std::string table = pick({"T", "U", " t", ""}), option = pick({"O", "", "P", "DEFAULT"});
-          auto run = [&](auto&& lookup) {
-            Outcome outcome;
-            boxes->Clear();
-            std::shared_ptr<Collection> answer;
-            outcome.error = ErrorOf([&] { answer = lookup(); });
-            if (outcome.error.empty()) outcome.entries = Entries(answer);
-            for (const auto& box : boxes->Boxes()) outcome.reports.push_back(box.text);
-            return outcome;
-          };
-          Outcome fast = run([&] { return store.GetTable(band, model, version, table, option); });
-          Outcome plain = run([&] { return PlainScan(store, band, model, version, table, option); });
-          ASSERT_EQ(fast, plain) << "round " << round << ": " << band << "/" << model << "/" << version << "/" << table
-                                 << "/" << option << (armed ? " armed" : "");
-        }
-      }
+      body(armed, *boxes);
       InstallMessageBoxService(nullptr);
     });
   }
+}
+
+// Random stores, refused lines among them, armed and unarmed.
+TEST(TableLookup, AgreesWithThePlainScanOfEveryRecord) {
+  UnarmedThenArmed([](bool armed, simhost::MessageBoxRecorder& boxes) {
+    std::mt19937 random(armed ? 7 : 11);
+    for (int round = 0; round < 40; ++round) {
+      clsCalibrationParameters store;
+      int count = static_cast<int>(random() % 30);
+      for (int i = 0; i < count; ++i) {
+        clsCalibrationParameter record(static_cast<size_t>(i + 1));
+        std::string value = Pick(random, {"1", "2.5", "x"});
+        auto start = static_cast<int16_t>(random() % 3 == 0 ? 5 : 0);
+        auto stop = static_cast<int16_t>(random() % 3 == 0 ? 4 : 9999);
+        TrapQuietly([&] {
+          record.SetParameterInformation(
+              Pick(random, {"T", "t ", " U", "T", ""}), Pick(random, {"A", "B", "a", "C", "A"}),
+              Pick(random, {"DEFAULT", "H5", "H5,A4", "a4"}), Pick(random, {"DEFAULT", "M", "m, N"}), start, stop,
+              Pick(random, {"DEFAULT", "", "O", "o,P"}), value);
+        });
+        store.Append(std::move(record));
+      }
+      ExpectLookupsAgree(store, random, boxes, "round " + std::to_string(round) + (armed ? " armed" : ""));
+    }
+  });
+}
+
+// A parameters file of sections whose names are mostly distinct (a name per point),
+// a few stated again by a later section or in another letter case (ties), and
+// sections whose versions make their lines refused.
+std::string MostlyDistinctNames(std::mt19937& random) {
+  std::vector<std::string> names;
+  std::string text;
+  auto put = [&](const char* head, const std::string& value, const char* tail = "\n") {
+    text.append(head).append(value).append(tail);
+  };
+  for (int section = 0; section < 30; ++section) {
+    put("[", Pick(random, {"T", "t ", "U"}), "]\n");
+    put("Bands = ", Pick(random, {"DEFAULT", "H5", "H5,A4", "a4"}));
+    put("Models = ", Pick(random, {"DEFAULT", "M", "m, N"}));
+    put("HWversStart = ", Pick(random, {"0", "0", "5"}));
+    put("HWversStop = ", Pick(random, {"9999", "9999", "4", "10000"}));
+    if (random() % 2) put("RadioOptions = ", Pick(random, {"DEFAULT", "O", "o,P"}));
+    for (int line = static_cast<int>(random() % 12); line > 0; --line) {
+      std::string name = "P";
+      name += std::to_string(random() % 100000);
+      if (!names.empty() && random() % 8 == 0) name = names[random() % names.size()];
+      if (random() % 10 == 0) name = UCase(name) == name ? std::string("p").append(name, 1) : UCase(name);
+      names.push_back(name);
+      put(name.c_str(), " = ", "");
+      put("", Pick(random, {"1", "2.5", "x"}));
+    }
+  }
+  return text;
+}
+
+// The same agreement on loaded files of mostly distinct names: the records share one
+// pool and keep each name beside its value.
+TEST(TableLookup, AgreesWithThePlainScanOnFilesOfMostlyDistinctNames) {
+  UnarmedThenArmed([](bool armed, simhost::MessageBoxRecorder& boxes) {
+    std::mt19937 random(armed ? 17 : 19);
+    for (int round = 0; round < 20; ++round) {
+      ParametersFolder folder;
+      folder.WriteSource(MostlyDistinctNames(random));
+      // Unarmed, a refused line ends the load; the records before it stay.
+      clsCalibrationParameters store;
+      ErrorOf([&] { store.LoadFile("PARAMETERS"); });
+      ExpectLookupsAgree(store, random, boxes, "file " + std::to_string(round) + (armed ? " armed" : ""));
+    }
+  });
 }
 
 TEST(TableLookup, ConnectedRadioIsLookedUpWithTheMessengersDescription) {

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <set>
 
-#include "common/atomic_file.h"
 #include "calparams/parameters_file.h"
-#include "fixtures/parameters_fixture.h"
+#include "common/atomic_file.h"
 #include "common/codepage.h"
 #include "common/common_globals.h"
+#include "fixtures/parameters_fixture.h"
+#include "reliability/working_copy_helpers.h"
 
 namespace vx4820cal {
 namespace {
@@ -18,29 +20,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Crlf;
 using testing::Entries;
+using testing::FilesIn;
 using testing::Lines;
+using testing::LoadError;
 using testing::ParametersFolder;
-
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
-
-// The error description a load raises, or "" when it loads.
-std::string LoadError(const std::string& base = "PARAMETERS") {
-  try {
-    clsCalibrationParameters store;
-    store.LoadFile(base);
-  } catch (const Error& error) {
-    return error.Description();
-  }
-  return "";
-}
-
-void SetAge(const fs::path& file, int seconds_ago) {
-  fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::seconds(seconds_ago));
-}
+using testing::SetAge;
 
 TEST(WorkingCopy, IsTheMarkerThenEachSourceLineWithoutCommentScrambled) {
   ParametersFolder folder;
@@ -199,6 +183,68 @@ TEST(WorkingCopy, EveryFileIsClosedOnEveryPath) {
   calparams::SetAtomicWriteProbe(nullptr);
   LoadError("absent");  // nothing to open
   EXPECT_EQ(OpenDescriptors(), before);
+}
+
+// A section whose one parameter N has value.
+std::string SourceWith(const std::string& value) {
+  return "[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\nN=" + value + "\n";
+}
+
+Lines LoadedValue(const ParametersFolder& folder, const std::string& base = "PARAMETERS") {
+  return Entries(folder.Load(nullptr, base)->GetTable("B", "M", 0, "T", ""));
+}
+
+TEST(WorkingCopy, IsDatedAsTheSourceItWasMadeFrom) {
+  ParametersFolder folder;
+  // Any later save of the source is newer than the copy, and regenerates it.
+  folder.WriteSource(SourceWith("one"));
+  SetAge(folder.Source(), 100);
+  EXPECT_EQ(LoadedValue(folder), Lines{"N=one"});
+  EXPECT_EQ(fs::last_write_time(folder.WorkingCopy()), fs::last_write_time(folder.Source()));
+  // A source saved just now could share its time with a save still to come: its copy
+  // is dated before it, so that such a save is not lost to the strictly-newer rule.
+  folder.WriteSource(SourceWith("two"));
+  EXPECT_EQ(LoadedValue(folder), Lines{"N=two"});
+  const fs::file_time_type saved = fs::last_write_time(folder.Source());
+  EXPECT_LT(fs::last_write_time(folder.WorkingCopy()), saved);
+  folder.WriteSource(SourceWith("three"));
+  fs::last_write_time(folder.Source(), saved);  // saved again within the same tick
+  EXPECT_EQ(LoadedValue(folder), Lines{"N=three"});
+}
+
+TEST(WorkingCopy, KeepsThePermissionBitsOfTheCopyItReplacesNeverWiderThanTheSource) {
+  using fs::perms;
+  struct Case {
+    const char* what;
+    perms source;
+    std::optional<perms> old_copy;
+    perms copy;
+  } cases[] = {
+      {"a private copy stays private", perms(0644), perms(0600), perms(0600)},
+      {"a read-only copy stays read-only", perms(0644), perms(0444), perms(0444)},
+      {"never wider than the source", perms(0600), perms(0664), perms(0600)},
+      {"a new copy takes the source's", perms(0640), std::nullopt, perms(0640)},
+  };
+  for (const Case& c : cases) {
+    ParametersFolder folder;
+    folder.WriteSource(SourceWith("new"));
+    fs::permissions(folder.Source(), c.source);
+    if (c.old_copy) {
+      folder.WriteWorkingCopy(testing::OldCopy());
+      fs::permissions(folder.WorkingCopy(), *c.old_copy);
+      SetAge(folder.WorkingCopy(), 100);
+    }
+    EXPECT_EQ(LoadedValue(folder), Lines{"N=new"}) << c.what;
+    EXPECT_EQ(fs::status(folder.WorkingCopy()).permissions() & perms::all, c.copy) << c.what;
+  }
+}
+
+TEST(WorkingCopy, ABaseNameAsLongAsAFileNameMayBeRegenerates) {
+  ParametersFolder folder;
+  const std::string base(250, 'p');  // the longest that leaves room for ".ini"
+  folder.WriteSource(SourceWith("long"), base);
+  EXPECT_EQ(LoadedValue(folder, base), Lines{"N=long"});
+  EXPECT_EQ(FilesIn(folder.Dir().Path()), (std::set<std::string>{base + ".dat", base + ".ini"}));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "support/test_support.h"
 #include "common/text_file.h"
+#include "support/test_support.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {
@@ -20,16 +20,26 @@ std::vector<std::string> InMemory(const std::string& bytes) {
   return lines;
 }
 
-std::vector<std::string> FromFile(const testing::TempDir& dir, const std::string& bytes) {
+// done_with_lines: the reader is told after each line that it is no longer needed
+// (it then gives back a buffer grown for a long line, keeping the unread bytes).
+std::vector<std::string> FromFile(const testing::TempDir& dir, const std::string& bytes, bool done_with_lines = false) {
   dir.Write("lines.txt", bytes);
   std::vector<std::string> lines;
   FileLineReader reader(dir / "lines.txt");
   while (!reader.AtEnd()) {
     lines.emplace_back(reader.Next());
+    if (done_with_lines) reader.DoneWithLine();
     EXPECT_EQ(reader.LineNumber(), lines.size());
   }
   EXPECT_EQ(testing::ErrorNumberOf([&] { reader.Next(); }), err::kInputPastEndOfFile);
   return lines;
+}
+
+// `line` repeated to at least `bytes` bytes.
+std::string InBlocks(const std::string& line, size_t bytes) {
+  std::string text;
+  while (text.size() < bytes) text += line;
+  return text;
 }
 
 TEST(FileLineReader, GivesTheLinesOfLineReaderWhereverTheBlocksCut) {
@@ -51,9 +61,15 @@ TEST(FileLineReader, GivesTheLinesOfLineReaderWhereverTheBlocksCut) {
       {"line exactly one block long", b + "\r\n" + b},
       {"line over several blocks", "x\r\n" + long_line + "\r\ny"},
       {"LF alone at a block's start", b + "\n\r\n"},
+      {"long line as the whole file", long_line},
+      {"long line, then a block and more of short lines", long_line + "\r\n" + InBlocks("ab\r\n", 2 * kBlock)},
+      {"long lines one after the other", long_line + "\r" + long_line + "\r\n" + b + "\r\nz"},
   };
   testing::TempDir dir;
-  for (const Case& c : cases) EXPECT_EQ(FromFile(dir, c.bytes), InMemory(c.bytes)) << c.what;
+  for (const Case& c : cases) {
+    EXPECT_EQ(FromFile(dir, c.bytes), InMemory(c.bytes)) << c.what;
+    EXPECT_EQ(FromFile(dir, c.bytes, true), InMemory(c.bytes)) << c.what << ", done with each line";
+  }
 }
 
 TEST(FileLineReader, ManyShortLinesAcrossBlocks) {

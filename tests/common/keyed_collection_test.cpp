@@ -1,13 +1,14 @@
-#include "vx4820cal/collection.h"
-
 #include <gtest/gtest.h>
 
-#include "support/test_support.h"
-
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
+
+#include "support/test_support.h"
+#include "vx4820cal/collection.h"
 
 namespace vx4820cal {
 namespace {
@@ -53,6 +54,13 @@ TEST(KeyedCollection, RemoveRenumbersAndFreesTheKey) {
   EXPECT_EQ(Texts(c), (std::vector<std::string>{"b"}));
   c.Add(Variant("c again"), "c");
   EXPECT_EQ(c.Item("c").AsTextUnchecked(), "c again");
+  // A removed element is released when it is removed, not when its place is used again.
+  KeyedCollection<std::shared_ptr<int>> owners;
+  auto held = std::make_shared<int>(1);
+  std::weak_ptr<int> watch = held;
+  owners.Add(std::move(held), "k");
+  owners.Remove("K");
+  EXPECT_TRUE(watch.expired());
 }
 
 TEST(KeyedCollection, AddBeforeAPosition) {
@@ -70,10 +78,13 @@ TEST(KeyedCollection, AgreesWithAPlainMapOverManyAddsAndRemoves) {
   std::mt19937 random(4820);
   KeyedCollection<int> collection;
   std::map<std::string, int> model;
+  std::vector<int> order;  // the values in insertion order: removed places are used again
   for (int step = 0; step < 20000; ++step) {
     std::string key = "key" + std::to_string(random() % 300);
     if (random() % 3 == 0) {
-      if (model.erase(key) != 0) {
+      if (auto it = model.find(key); it != model.end()) {
+        order.erase(std::find(order.begin(), order.end(), it->second));
+        model.erase(it);
         collection.Remove(std::string_view(key));
       } else {
         ASSERT_EQ(testing::ErrorNumberOf([&] { collection.Remove(std::string_view(key)); }), err::kInvalidArgument);
@@ -81,11 +92,15 @@ TEST(KeyedCollection, AgreesWithAPlainMapOverManyAddsAndRemoves) {
     } else if (!model.count(key)) {
       collection.Add(step, key);
       model[key] = step;
+      order.push_back(step);
     } else {
       ASSERT_EQ(testing::ErrorNumberOf([&] { collection.Add(step, key); }), err::kDuplicateKey);
     }
     if (step % 97 == 0) {
       ASSERT_EQ(collection.Count(), static_cast<int32_t>(model.size()));
+      std::vector<int> walked;
+      collection.ForEach([&](int value) { walked.push_back(value); });
+      ASSERT_EQ(walked, order);
       for (int k = 0; k < 300; ++k) {
         std::string probe = "KEY" + std::to_string(k);
         auto it = model.find("key" + std::to_string(k));

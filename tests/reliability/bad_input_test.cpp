@@ -28,8 +28,9 @@ const std::string kRefused = "VX4820CAL: LoadFile\r\nVX4820CAL: SetParameterInfo
 Lines RecordsOf(const clsCalibrationParameters& store) {
   Lines records;
   for (const auto& record : store.Records()) {
-    records.push_back(record.Conditions()->table->name + "|" + record.ParameterName() + "|" +
-                      (record.Value().size() > 20 ? std::to_string(record.Value().size()) + " chars" : std::string(record.Value())));
+    records.push_back(
+        record.Conditions()->table->name + "|" + record.ParameterName() + "|" +
+        (record.Value().size() > 20 ? std::to_string(record.Value().size()) + " chars" : std::string(record.Value())));
   }
   return records;
 }
@@ -80,7 +81,10 @@ TEST(BadInput, ParametersFileKeepsTheRecordsBeforeTheBadLine) {
       {"a non-hex scrambled line", "PCA Set\r\n" + EncryptString("N = 3") + "G\r\n", 13,
        "VX4820CAL: LoadFile\r\nVX4820CAL: DecryptString\r\nType mismatch", kBeforeOnly},
       {"a line of a million characters without \"=\"", kMillion + "\r\n", 0, kFormat, kBeforeOnly},
-      {"a value of a million characters", "Long = " + kMillion + "\r\n", kLoads, "",
+      {"a value of a million characters",
+       "Long = " + kMillion + "\r\n",
+       kLoads,
+       "",
        {"T|Before|1", "T|Long|1000000 chars", "T|After|2"}},
       {"blank lines of lone CRs", "\r\r\r", kLoads, "", kBeforeAndAfter},
       {"a file of only CRs", std::string(100000, '\r'), kLoads, "", {}, true},
@@ -123,16 +127,19 @@ TEST(BadInput, FieldDataFileKeepsTheRecordsBeforeTheBadLine) {
       {"a tab-only line yields no field", header + before + "\t\r\n" + after, kLoads, "", {"Before", "After"}},
       {"a header with leading spaces names no column", "  UIID\tLABEL\r\n" + before + after, kLoads, "", {}},
       {"a quote-only cell", header + before + "After\t\"\r\n", 5, "Invalid procedure call or argument", {"Before"}},
-      {"a cell beyond the header", header + before + "After\tA\t1\t40\tx\r\n", 9, "Subscript out of range",
-       {"Before"}},
-      {"an overflowing number", header + before + "After\tA\t99999999999999999999999\r\n", 6, "Overflow",
-       {"Before"}},
+      {"a cell beyond the header", header + before + "After\tA\t1\t40\tx\r\n", 9, "Subscript out of range", {"Before"}},
+      {"an overflowing number", header + before + "After\tA\t99999999999999999999999\r\n", 6, "Overflow", {"Before"}},
       {"an access level beyond 16 bits", header + before + "After\tA\t1\t32768\r\n", 6, "Overflow", {"Before"}},
       {"a marker as last line", "PCA Set\r\n", 62, "Input past end of file", {}},
       {"a non-hex scrambled line",
-       "PCA Set\r\n" + EncryptString("UIID") + "\r\n" + EncryptString("Before") + "\r\nXY\r\n", 13,
-       "VX4820CAL: DecryptString\r\nType mismatch", {"Before"}},
-      {"a label of a million characters", header + before + "Long\t" + kMillion + "\r\n" + after, kLoads, "",
+       "PCA Set\r\n" + EncryptString("UIID") + "\r\n" + EncryptString("Before") + "\r\nXY\r\n",
+       13,
+       "VX4820CAL: DecryptString\r\nType mismatch",
+       {"Before"}},
+      {"a label of a million characters",
+       header + before + "Long\t" + kMillion + "\r\n" + after,
+       kLoads,
+       "",
        {"Before", "Long", "After"}},
       {"a file of only CRs", std::string(100000, '\r'), kLoads, "", {}},
       {"an empty file", "", 62, "Input past end of file", {}},
@@ -167,7 +174,7 @@ TEST(BadInput, TextsFromTheHostOutsideTheCodePage) {
       {"invalid UTF-8", "a\xC3(b", "a?(b"},
       {"a lone continuation byte", "\x80x", "?x"},
       {"a truncated sequence at the end", "x\xE2\x82", "x??"},  // each byte of it
-      {"a character outside Windows-1252", "\xC4\x80", "?"},  // U+0100
+      {"a character outside Windows-1252", "\xC4\x80", "?"},    // U+0100
       {"a character beyond the basic plane", "\xF0\x9F\x93\xBB", "?"},
       {"the euro sign, inside Windows-1252", "\xE2\x82\xAC", "\xE2\x82\xAC"},
   };
@@ -176,8 +183,7 @@ TEST(BadInput, TextsFromTheHostOutsideTheCodePage) {
   auto store = folder.Load();
   for (const Case& c : cases) {
     std::string scrambled = EncryptString(c.text);
-    EXPECT_EQ(scrambled.size(), 2 * Utf8ToCp1252(c.text).size())
-        << c.kind << ": two digits per character";
+    EXPECT_EQ(scrambled.size(), 2 * Utf8ToCp1252(c.text).size()) << c.kind << ": two digits per character";
     EXPECT_EQ(DecryptString(scrambled), c.stored) << c.kind;
     EXPECT_EQ(testing::Entries(store->GetTable(c.text, "LR2930 Cal", 0, "BandLimits", "Default")),
               (Lines{"BandType=1", "TCXO=12.8"}))

@@ -15,62 +15,27 @@
 #include <string>
 #include <vector>
 
-#include "common/atomic_file.h"
-#include "calparams/fixtures/parameters_fixture.h"
 #include "calparams/working_copy.h"
-#include "common/common_globals.h"
+#include "common/atomic_file.h"
+#include "reliability/working_copy_helpers.h"
 
 namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::Entries;
+using testing::ExpectTheNextLoadRegenerates;
+using testing::FilesIn;
+using testing::InChildProcess;
+using testing::kFileNotFound;
+using testing::kTheTwoFiles;
+using testing::LargeSource;
 using testing::Lines;
+using testing::LoadError;
 using testing::ParametersFolder;
+using testing::PrepareRegeneration;
 
-const std::string kFileNotFound = "VX4820CAL: LoadFile\r\nFile not found";
-const std::string kOldCopy =
-    "PCA Set\r\n" + EncryptString("[T]") + "\r\n" + EncryptString("Bands=B") + "\r\n" + EncryptString("Models=M") +
-    "\r\n" + EncryptString("HWversStart=0") + "\r\n" + EncryptString("HWversStop=9") + "\r\n" +
-    EncryptString("RadioOptions=DEFAULT") + "\r\n" + EncryptString("N=old") + "\r\n";
-
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
-
-// The description of the error a load raises, or "" when it loads.
-std::string LoadError() {
-  try {
-    clsCalibrationParameters store;
-    store.LoadFile("PARAMETERS");
-  } catch (const Error& error) {
-    return error.Description();
-  }
-  return "";
-}
-
-// A folder holding the old working copy and a newer source, so that the next load
-// regenerates.
-void PrepareRegeneration(const ParametersFolder& folder, std::string_view source) {
-  folder.WriteSource(source);
-  folder.WriteWorkingCopy(kOldCopy);
-  auto now = fs::file_time_type::clock::now();
-  fs::last_write_time(folder.WorkingCopy(), now - std::chrono::seconds(100));
-  fs::last_write_time(folder.Source(), now - std::chrono::seconds(10));
-}
-
-const std::set<std::string> kTheTwoFiles = {"PARAMETERS.dat", "PARAMETERS.ini"};
-
-// After an interrupted regeneration, the next load regenerates the copy in full and
-// leaves nothing but the two files.
-void ExpectTheNextLoadRegenerates(const ParametersFolder& folder, const std::string& what) {
-  EXPECT_EQ(LoadError(), "") << what;
-  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), calparams::WorkingCopyBytes(folder.Dir().Read("PARAMETERS.ini")))
-      << what;
-  EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
-}
+const std::string kOldCopy = testing::OldCopy();
 
 // The byte counts at which the new working copy holds whole lines only.
 std::vector<size_t> LineEnds(const std::string& bytes) {
@@ -104,19 +69,9 @@ TEST(InterruptedWrites, FailingAfterAnyLineKeepsTheOldCopy) {
     EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
     ExpectTheNextLoadRegenerates(folder, what);
     EXPECT_EQ(Entries(folder.Load()->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
-              (Lines{"BandType=1", "TCXO=14.4"})) << what;
+              (Lines{"BandType=1", "TCXO=14.4"}))
+        << what;
   }
-}
-
-// Runs body in a child process and answers how it ended: its exit code, or 128 plus
-// the signal that ended it.
-int InChildProcess(const std::function<int()>& body, const std::function<void(pid_t)>& meanwhile = nullptr) {
-  pid_t child = ::fork();
-  if (child == 0) ::_exit(body());
-  if (meanwhile) meanwhile(child);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 // A file-size limit makes the kernel refuse the write that would pass it, as a full
@@ -138,14 +93,6 @@ TEST(InterruptedWrites, AWriteThatFailsAsOnAFullDiskKeepsTheOldCopy) {
     EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
     ExpectTheNextLoadRegenerates(folder, what);
   }
-}
-
-// A source whose working copy takes many blocks to write.
-std::string LargeSource() {
-  std::string source = "[Large]\nBands = DEFAULT\nModels = DEFAULT\nHWversStart = 0\nHWversStop = 9999\n";
-  source += "RadioOptions = DEFAULT\n";
-  for (int i = 0; i < 200000; ++i) source += "Parameter" + std::to_string(i) + " = " + std::to_string(i) + "\n";
-  return source;
 }
 
 TEST(InterruptedWrites, AProcessKilledWhileWritingALargeCopyLosesNothing) {
@@ -181,7 +128,7 @@ TEST(InterruptedWrites, AProcessKilledWhileWritingALargeCopyLosesNothing) {
   // Nobody could remove the killed process's temporary file: the next load does.
   std::set<std::string> files = FilesIn(folder.Dir().Path());
   EXPECT_EQ(files.size(), 3u);
-  EXPECT_EQ(files.begin()->rfind(".PARAMETERS.dat.tmp.", 0), 0u);
+  EXPECT_EQ(files.begin()->rfind(".tmp-", 0), 0u) << *files.begin();
   ExpectTheNextLoadRegenerates(folder, "killed");
   EXPECT_EQ(Entries(folder.Load()->GetTable("B", "M", 0, "Large", "Option")).size(), 200000u);
 }

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/project_globals.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_provider_owner.h"
@@ -20,7 +21,6 @@
 #include "provider/band_limits.h"
 #include "support/test_support.h"
 #include "tier/local_tier_support.h"
-#include "common/project_globals.h"
 #include "ui/user_interface_module.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/interfaces.h"

@@ -7,6 +7,7 @@
 namespace vx4820cal {
 namespace {
 
+using testing::Describe;
 using testing::DescribeAll;
 using testing::OnArmedThread;
 using testing::OnUnarmedThread;
@@ -15,9 +16,17 @@ using testing::Reports;
 // Three records, as Add is given them by the reader.
 void AddThree(colUserFields& fields) {
   fields.Add({.UIID = "TxPower", .Label = "Power", .Units = "dBm", .intCustAccessLevel = 40});
-  fields.Add({.UIID = "Fréq", .Label = "Frequency", .HelpID = 12, .Units = "MHz", .UIWidth = 960,
-              .intFactAccessLevel = 20, .blnFactButCustVis = true, .intCustAccessLevel = -1,
-              .strSpclRestrictions = "ReadOnly", .strATGridID = "Grid", .blnDecimalSymbol = true,
+  fields.Add({.UIID = "Fréq",
+              .Label = "Frequency",
+              .HelpID = 12,
+              .Units = "MHz",
+              .UIWidth = 960,
+              .intFactAccessLevel = 20,
+              .blnFactButCustVis = true,
+              .intCustAccessLevel = -1,
+              .strSpclRestrictions = "ReadOnly",
+              .strATGridID = "Grid",
+              .blnDecimalSymbol = true,
               .strNavLabel = "Receiver"});
   fields.Add({.UIID = "Mute"});
 }
@@ -71,8 +80,7 @@ TEST(UserFields, EmptyUIIDIsRefusedRatherThanStoredOutOfReach) {
     colUserFields fields;
     EXPECT_EQ(fields.Add({.Label = "No id"}), nullptr);
     EXPECT_EQ(fields.Count(), 0);
-    EXPECT_EQ(reports.Texts(),
-              (std::vector<std::string>{"VX4820CAL: Add\r\nInvalid procedure call or argument"}));
+    EXPECT_EQ(reports.Texts(), (std::vector<std::string>{"VX4820CAL: Add\r\nInvalid procedure call or argument"}));
   });
 }
 
@@ -119,6 +127,78 @@ TEST(UserFields, EnumeratorWalksInOrderUndisturbedByLaterChanges) {
       seen.push_back(std::dynamic_pointer_cast<clsUserField>(item.AsObjectUnchecked())->UIID());
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"TxPower", "Fréq", "Mute"}));
+  });
+}
+
+TEST(UserFields, RecordsHandedOutOutliveRemovalAndTheCollection) {
+  OnArmedThread([](Reports&) {
+    std::shared_ptr<clsUserField> removed;
+    std::shared_ptr<clsUserField> cleared;
+    std::shared_ptr<clsUserField> orphan;
+    {
+      colUserFields fields;
+      AddThree(fields);
+      removed = fields.Item("Mute");
+      fields.Remove("Mute");
+      cleared = fields.Item("Fréq");
+      fields.RemoveAll();
+      AddThree(fields);
+      orphan = fields.Item("TxPower");
+    }
+    EXPECT_EQ(Describe(*removed), "Mute||0||0|0|0|false|0||||false");
+    EXPECT_EQ(Describe(*cleared), "Fréq|Frequency|12|MHz|960|0|20|true|-1|ReadOnly|Receiver|Grid|true");
+    EXPECT_EQ(Describe(*orphan), "TxPower|Power|0|dBm|0|0|0|false|40||||false");
+  });
+}
+
+TEST(UserFields, ATextSetOnAStoredRecordLeavesTheOthersAndTheNeighbours) {
+  OnArmedThread([](Reports&) {
+    colUserFields fields;
+    AddThree(fields);
+    std::shared_ptr<clsUserField> record = fields.Item("Fréq");
+    record->Label(std::string(300, 'L'));
+    record->Units("");
+    record->NavLabel(record->UIID() + " nav");
+    EXPECT_EQ(Describe(*record), "Fréq|" + std::string(300, 'L') + "|12||960|0|20|true|-1|ReadOnly|Fréq nav|Grid|true");
+    // A copy keeps its texts when the original changes or goes.
+    clsUserField copy = *record;
+    record->ATGridID("Other");
+    fields.RemoveAll();
+    EXPECT_EQ(copy.ATGridID(), "Grid");
+    EXPECT_EQ(copy.NavLabel(), "Fréq nav");
+  });
+}
+
+TEST(UserFields, ManyRecordsAcrossBlocksKeepEveryText) {
+  OnArmedThread([](Reports&) {
+    colUserFields fields;
+    // Texts of every length up to several hundred bytes cross the arena's blocks.
+    auto text = [](int i, int salt) { return std::string(static_cast<size_t>((i * 37 + salt) % 400), 'a' + i % 26); };
+    auto id = [](int i, const char* prefix) {
+      std::string uiid = prefix;
+      uiid += std::to_string(i);
+      return uiid;
+    };
+    const int kCount = 5000;
+    for (int i = 0; i < kCount; ++i) {
+      fields.Add({.UIID = id(i, "F"),
+                  .Label = text(i, 1),
+                  .HelpID = i,
+                  .Units = text(i, 2),
+                  .strSpclRestrictions = text(i, 3),
+                  .strATGridID = text(i, 4),
+                  .strNavLabel = text(i, 5)});
+    }
+    ASSERT_EQ(fields.Count(), kCount);
+    for (int i = 0; i < kCount; ++i) {
+      std::shared_ptr<clsUserField> record = fields.Item(id(i, "f"));
+      ASSERT_EQ(record->HelpID(), i);
+      ASSERT_EQ(record->Label(), text(i, 1)) << i;
+      ASSERT_EQ(record->Units(), text(i, 2)) << i;
+      ASSERT_EQ(record->SpclRestrictions(), text(i, 3)) << i;
+      ASSERT_EQ(record->ATGridID(), text(i, 4)) << i;
+      ASSERT_EQ(record->NavLabel(), text(i, 5)) << i;
+    }
   });
 }
 
