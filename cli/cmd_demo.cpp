@@ -1,7 +1,6 @@
 // demo: one whole host session against the simulated host, printed as a transcript.
 // The session is a host like any other: it loads the component's library with dlopen
 // and reaches the component only through the ComponentApi.
-#include <dlfcn.h>
 
 #include <iostream>
 #include <memory>
@@ -11,8 +10,8 @@
 #include "cli/demo_transcript.h"
 #include "cli/terminal_message_boxes.h"
 #include "cli/tool_session.h"
-#include "host/host_queries.h"
 #include "common/message_box.h"
+#include "host/host_queries.h"
 
 namespace vx4820cal::cli {
 namespace {
@@ -22,12 +21,9 @@ using simhost::HostSession;
 const std::vector<std::string> kDemoFields = {"Band_r5k", "RSSI_DELTA_GAIN_VALUES", "TX_POWER_HIGH"};
 const std::vector<std::string> kDemoTableNames = {"PowerSetPointLow", "PowerSetPointHigh", "PaBiasDac"};
 
-// The library this tool runs with: the one it is linked to, else the one beside it.
+// The library installed with this tool: the tool carries the component's code
+// itself, so a host's view of it is the library beside it.
 std::filesystem::path ComponentLibrary() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&vx4820cal_GetComponentApi), &info) != 0 && info.dli_fname) {
-    return std::filesystem::absolute(info.dli_fname);
-  }
   std::error_code ignored;
   std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", ignored);
   return simhost::LibraryInFolder(tool.parent_path().parent_path() / "lib");
@@ -46,8 +42,7 @@ std::string RangesText(const simhost::FrequencyRanges& r) {
 
 class Demo {
  public:
-  Demo(HostSession& session, Transcript& transcript)
-      : session_(session), host_(session.Host()), t_(transcript) {}
+  Demo(HostSession& session, Transcript& transcript) : session_(session), host_(session.Host()), t_(transcript) {}
 
   void Run() {
     CreateTier();
@@ -92,7 +87,8 @@ class Demo {
     t_.Step(std::string("Band list of the current provider (field ") + kDemoBandField + ")");
     std::shared_ptr<IprovInfo> current = Tier().CurrentProvInfo();
     t_.Line("current provider", current ? current->Key() : "none");
-    simhost::ComboItems combo = simhost::AskComboItems(*Objects().provider_owner, Tier().CurrentProvider(), kDemoBandField);
+    simhost::ComboItems combo =
+        simhost::AskComboItems(*Objects().provider_owner, Tier().CurrentProvider(), kDemoBandField);
     t_.Line("GetComboItemsByUIID", YesNoText(combo.answer));
     for (const std::string& item : combo.items) t_.Row({"", item}, {4});
     std::vector<std::string> expected = {"Undefined"};
@@ -118,8 +114,8 @@ class Demo {
   void ShowParameterTable() {
     const DemoRadio& radio = DemoConnectedRadio();
     t_.Step(std::string("Parameter table \"") + kDemoTable + "\" for the connected radio");
-    t_.Line("connected radio", radio.model + ", band " + radio.band + ", hardware " + radio.hw_version + ", option " +
-                                   radio.radio_option);
+    t_.Line("connected radio",
+            radio.model + ", band " + radio.band + ", hardware " + radio.hw_version + ", option " + radio.radio_option);
     std::shared_ptr<IcalParameters> store = host_.delegate->ReceivedCalParameters();
     if (!t_.Expect(store != nullptr, "the delegate tier holds the parameter store")) return;
     std::shared_ptr<Itier> tier = session_.Tier();
@@ -262,17 +258,17 @@ int RunDemo(const Invocation& invocation) {
   });
 }
 
-const bool kRegistered = RegisterCommand(
-    {"demo", "demo", "Run one whole host session against the simulated host and print it.",
-     "Loads the component's library (the one this tool runs with) with dlopen, as a host\n"
-     "does, on the component folder (--dir), and runs one session: the tier created by\n"
-     "name, Initialize and its tier key, the band list and frequency ranges, the parameter\n"
-     "table for the connected radio, field metadata, a record added to a grid, the\n"
-     "pre-program confirmation, a form change that fails once and passes after a reconnect,\n"
-     "then Terminate and release. The host's answers are scripted; on a terminal the Yes/No\n"
-     "boxes are put to you. Exit 0 when the session went as expected, 1 when an answer was\n"
-     "not, 3 when the component reported an error and asked to end the application.\n",
-     RunDemo});
+const bool kRegistered =
+    RegisterCommand({"demo", "demo", "Run one whole host session against the simulated host and print it.",
+                     "Loads the component's library (the one this tool runs with) with dlopen, as a host\n"
+                     "does, on the component folder (--dir), and runs one session: the tier created by\n"
+                     "name, Initialize and its tier key, the band list and frequency ranges, the parameter\n"
+                     "table for the connected radio, field metadata, a record added to a grid, the\n"
+                     "pre-program confirmation, a form change that fails once and passes after a reconnect,\n"
+                     "then Terminate and release. The host's answers are scripted; on a terminal the Yes/No\n"
+                     "boxes are put to you. Exit 0 when the session went as expected, 1 when an answer was\n"
+                     "not, 3 when the component reported an error and asked to end the application.\n",
+                     RunDemo});
 
 }  // namespace
 }  // namespace vx4820cal::cli
