@@ -29,7 +29,10 @@ namespace vx4820cal::com {
 namespace {
 
 // Wrappers live on the thread (apartment) that made them, so each thread keeps its own.
-thread_local std::unordered_map<const Object*, IUnknown*> tlsWrappers;
+// The map exists only while the thread has wrappers: nothing is left for the thread's
+// end to destroy.
+using WrapperMap = std::unordered_map<const Object*, IUnknown*>;
+thread_local WrapperMap* tlsWrappers = nullptr;
 
 template <class Wrapper, class Core>
 ComPtr<IUnknown> Wrap(const std::shared_ptr<Core>& core) {
@@ -97,8 +100,10 @@ ObjectRef NewProxy(IUnknown* object) {
 ComPtr<IUnknown> ComFromCore(const ObjectRef& object) {
   if (!object) return {};
   if (auto* host = dynamic_cast<HostBacked*>(object.get())) return ComPtr<IUnknown>::Share(host->HostObject());
-  auto found = tlsWrappers.find(object.get());
-  if (found != tlsWrappers.end()) return ComPtr<IUnknown>::Share(found->second);
+  if (tlsWrappers) {
+    auto found = tlsWrappers->find(object.get());
+    if (found != tlsWrappers->end()) return ComPtr<IUnknown>::Share(found->second);
+  }
   return NewWrapper(object);
 }
 
@@ -109,8 +114,18 @@ ObjectRef CoreFromCom(IUnknown* object) {
   return NewProxy(object);
 }
 
-void RememberWrapper(const Object* core, IUnknown* wrapper) { tlsWrappers[core] = wrapper; }
+void RememberWrapper(const Object* core, IUnknown* wrapper) {
+  if (!tlsWrappers) tlsWrappers = new WrapperMap;
+  (*tlsWrappers)[core] = wrapper;
+}
 
-void ForgetWrapper(const Object* core) { tlsWrappers.erase(core); }
+void ForgetWrapper(const Object* core) {
+  if (!tlsWrappers) return;
+  tlsWrappers->erase(core);
+  if (tlsWrappers->empty()) {
+    delete tlsWrappers;
+    tlsWrappers = nullptr;
+  }
+}
 
 }  // namespace vx4820cal::com

@@ -29,10 +29,16 @@ HostClassFactory CreatedWith(std::string_view class_id) {
   };
 }
 
-// The host classes the core creates by name (provider-info records, sort tables).
-void RegisterHostClasses() {
+// Once: the host classes the core creates by name (provider-info records, sort
+// tables); and the DLL stays loaded for the life of the process, because the module
+// state of every thread (the terminator, the parameter store, ...) holds core objects
+// whose release runs the DLL's code when that thread ends, after DllCanUnloadNow.
+void StartServer() {
   static std::once_flag once;
   std::call_once(once, [] {
+    HMODULE pinned = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&StartServer), &pinned);
     using vx4820cal::IprovInfo;
     using vx4820cal::XArrayDBObject;
     RegisterHostClass(IprovInfo::kHostClassName, CreatedWith(IprovInfo::kHostClassID));
@@ -51,7 +57,7 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllGetClassObject(REFCLS
   const ServerClass* server_class = FindServerClass(clsid);
   if (!server_class) return CLASS_E_CLASSNOTAVAILABLE;
   return Guarded(IID_IClassFactory, [&] {
-    RegisterHostClasses();
+    StartServer();
     ComPtr<IClassFactory> factory = ComPtr<IClassFactory>::Attach(new ClassFactory(server_class->name));
     Check(factory->QueryInterface(iid, out));
   });
