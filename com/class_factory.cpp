@@ -3,6 +3,7 @@
 #include "com/com_errors.h"
 #include "com/object_bridge.h"
 #include "com/server_module.h"
+#include "com/system_message_boxes.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::com {
@@ -28,6 +29,7 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
   if (outer) return CLASS_E_NOAGGREGATION;
   HRESULT hr = S_OK;
   HRESULT created = Guarded(IID_IClassFactory, [&] {
+    UseSystemMessageBoxes();  // on the thread (apartment) the object will live on
     ComPtr<IUnknown> object = ComFromCore(CreateObject(class_name_));
     hr = object->QueryInterface(iid, out);
   });
