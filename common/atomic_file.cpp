@@ -1,15 +1,13 @@
 #include "common/atomic_file.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <string>
 #include <system_error>
+
+#include "platform/platform.h"
 
 namespace vx4820cal::calparams {
 namespace {
@@ -20,8 +18,6 @@ thread_local size_t tlsProbeBlockSize = 0;
 constexpr size_t kBlockSize = size_t{1} << 20;
 
 size_t BlockSize() { return tlsProbeBlockSize != 0 ? tlsProbeBlockSize : kBlockSize; }
-
-[[noreturn]] void ThrowErrno() { throw std::system_error(errno, std::generic_category()); }
 
 // The temporary files of target are named "." + its name + ".tmp.<process>.<n>".
 std::string TemporaryPrefix(const std::filesystem::path& target) {
@@ -35,9 +31,9 @@ bool IsAbandoned(const std::string& name, const std::string& prefix) {
   if (name.rfind(prefix, 0) != 0) return false;
   const char* digits = name.c_str() + prefix.size();
   char* end = nullptr;
-  long process = std::strtol(digits, &end, 10);
-  if (end == digits || *end != '.' || process <= 0) return false;
-  return ::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH;
+  unsigned long process = std::strtoul(digits, &end, 10);
+  if (end == digits || *end != '.' || process == 0 || process > UINT32_MAX) return false;
+  return platform::ProcessHasEnded(static_cast<uint32_t>(process));
 }
 
 // A process killed while writing leaves its temporary file behind, and nobody else
@@ -54,57 +50,50 @@ void RemoveAbandonedTemporaries(const std::filesystem::path& target) {
   }
 }
 
-// Makes the rename itself durable; a folder that cannot be synced loses nothing
-// that is not lost anyway.
-void SyncFolder(const std::filesystem::path& folder) {
-  int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) return;
-  ::fsync(descriptor);
-  ::close(descriptor);
-}
-
 }  // namespace
 
 AtomicFile::AtomicFile(const std::filesystem::path& target) : target_(target) {
   RemoveAbandonedTemporaries(target);
   static std::atomic<unsigned> counter{0};
-  for (int attempt = 0; attempt < 100 && descriptor_ < 0; ++attempt) {
+  for (int attempt = 0; attempt < 100 && file_ == platform::kNoFile; ++attempt) {
     std::string name = TemporaryPrefix(target);
-    name.append(std::to_string(::getpid())).append(".").append(std::to_string(counter++));
+    name.append(std::to_string(platform::ProcessId())).append(".").append(std::to_string(counter++));
     path_ = target.parent_path() / name;
-    descriptor_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (descriptor_ < 0 && errno != EEXIST) ThrowErrno();
+    file_ = platform::CreateNewFile(path_);
   }
-  if (descriptor_ < 0) ThrowErrno();
+  if (file_ == platform::kNoFile) throw std::system_error(EEXIST, std::generic_category());
 }
 
 AtomicFile::~AtomicFile() {
-  if (descriptor_ >= 0) ::close(descriptor_);
-  if (!committed_) ::unlink(path_.c_str());
+  if (file_ != platform::kNoFile) {
+    try {
+      platform::CloseFile(file_);
+    } catch (const std::system_error&) {
+      // Nothing of it is kept: the temporary file goes below.
+    }
+  }
+  if (!committed_) platform::RemoveFileQuietly(path_);
 }
 
 void AtomicFile::Write(std::string_view bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     size_t block = std::min(BlockSize(), bytes.size() - done);
-    ssize_t count = ::write(descriptor_, bytes.data() + done, block);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) ThrowErrno();
-    done += static_cast<size_t>(count);
-    written_ += static_cast<size_t>(count);
+    size_t count = platform::WriteSome(file_, bytes.substr(done, block));
+    done += count;
+    written_ += count;
     Probe();
   }
 }
 
 void AtomicFile::Commit() {
   Probe();
-  if (::fsync(descriptor_) != 0) ThrowErrno();
-  int descriptor = descriptor_;
-  descriptor_ = -1;
-  if (::close(descriptor) != 0) ThrowErrno();
-  if (::rename(path_.c_str(), target_.c_str()) != 0) ThrowErrno();
+  platform::FlushToDisk(file_);
+  platform::FileHandle file = file_;
+  file_ = platform::kNoFile;
+  platform::CloseFile(file);
+  platform::PutInPlace(path_, target_);
   committed_ = true;
-  SyncFolder(target_.parent_path());
 }
 
 void AtomicFile::Probe() const {

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string_view>
 
+#include "platform/platform.h"
+
 namespace vx4820cal::calparams {
 
 // The new file while it is written. Raises the file system's error; one that is
@@ -20,7 +22,7 @@ class AtomicFile {
   AtomicFile& operator=(const AtomicFile&) = delete;
 
   void Write(std::string_view bytes);
-  // Syncs the new file, renames it over the target and syncs the folder.
+  // Syncs the new file and puts it in the target's place.
   void Commit();
 
  private:
@@ -28,7 +30,7 @@ class AtomicFile {
 
   std::filesystem::path target_;
   std::filesystem::path path_;
-  int descriptor_ = -1;
+  platform::FileHandle file_ = platform::kNoFile;
   size_t written_ = 0;
   bool committed_ = false;
 };

@@ -1,9 +1,8 @@
 // Where the component's data files lie: beside the loaded library, unless a host
 // says otherwise.
-#include <dlfcn.h>
-
 #include <mutex>
 
+#include "platform/platform.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {
@@ -13,14 +12,6 @@ std::mutex gFolderMutex;
 std::filesystem::path gProcessFolder;
 thread_local std::filesystem::path tlsThreadFolder;
 
-std::filesystem::path LibraryFolder() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&LibraryFolder), &info) == 0 || info.dli_fname == nullptr) return {};
-  std::error_code ignored;
-  std::filesystem::path file = std::filesystem::absolute(info.dli_fname, ignored);
-  return file.parent_path();
-}
-
 }  // namespace
 
 std::filesystem::path ComponentFolder() {
@@ -29,7 +20,7 @@ std::filesystem::path ComponentFolder() {
     std::lock_guard<std::mutex> lock(gFolderMutex);
     if (!gProcessFolder.empty()) return gProcessFolder;
   }
-  static const std::filesystem::path library_folder = LibraryFolder();
+  static const std::filesystem::path library_folder = platform::ModuleFolder();
   return library_folder;
 }
 

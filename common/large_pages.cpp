@@ -1,9 +1,9 @@
 #include "common/large_pages.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <new>
+
+#include "platform/platform.h"
 
 namespace vx4820cal::calparams {
 namespace {
@@ -21,9 +21,7 @@ std::align_val_t AlignmentFor(size_t bytes, size_t alignment) {
 
 void* AllocateBlock(size_t bytes, size_t alignment) {
   void* block = ::operator new(RoundedSize(bytes), AlignmentFor(bytes, alignment));
-#ifdef MADV_HUGEPAGE
-  if (IsLarge(bytes)) ::madvise(block, RoundedSize(bytes), MADV_HUGEPAGE);
-#endif
+  if (IsLarge(bytes)) platform::AdviseLargePages(block, RoundedSize(bytes));
   return block;
 }
 

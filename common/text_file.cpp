@@ -1,13 +1,12 @@
 #include "common/text_file.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "platform/platform.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {
@@ -34,7 +33,7 @@ struct FileCloser {
 };
 
 std::FILE* OpenForReading(const std::filesystem::path& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = platform::OpenForReading(path);
   if (!file) throw RuntimeError(OpenFailureNumber(errno, path));
   return file;
 }
@@ -73,10 +72,7 @@ std::string_view LineReader::Next() {
 }
 
 FileLineReader::FileLineReader(const std::filesystem::path& path) : file_(OpenForReading(path)) {
-  struct stat status {};
-  if (::fstat(::fileno(file_.get()), &status) == 0 && status.st_size > 0) {
-    size_bytes_ = static_cast<size_t>(status.st_size);
-  }
+  size_bytes_ = static_cast<size_t>(platform::OpenFileSize(file_.get()).value_or(0));
   buffer_.resize(kBlockSize);
 }
 
@@ -84,8 +80,8 @@ bool FileLineReader::Fill() {
   if (at_eof_) return false;
   // Unread bytes move to the front; a line longer than the buffer makes it grow.
   if (begin_ > 0) {
-    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
-              buffer_.begin());
+    std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_),
+              buffer_.begin() + static_cast<std::ptrdiff_t>(end_), buffer_.begin());
     end_ -= begin_;
     begin_ = 0;
   }

@@ -1,76 +1,23 @@
 // A regeneration of the working copy that is cut short, at whatever point, leaves
 // the old working copy byte for byte and no temporary file, and the next load
-// regenerates the copy in full: a failure after any line, a write refused as on a
-// full disk, and a process killed outright in the middle of a large copy.
-#include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+// regenerates the copy in full: here a failure after any line; the tests of each
+// system add a write refused and a process ended while it writes.
+#include "reliability/interrupted_writes.h"
 
-#include <chrono>
-#include <functional>
-#include <set>
+#include <gtest/gtest.h>
+
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "common/atomic_file.h"
-#include "calparams/fixtures/parameters_fixture.h"
-#include "calparams/working_copy.h"
-#include "common/common_globals.h"
 
 namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Entries;
-using testing::Lines;
-using testing::ParametersFolder;
-
-const std::string kFileNotFound = "VX4820CAL: LoadFile\r\nFile not found";
-const std::string kOldCopy =
-    "PCA Set\r\n" + EncryptString("[T]") + "\r\n" + EncryptString("Bands=B") + "\r\n" + EncryptString("Models=M") +
-    "\r\n" + EncryptString("HWversStart=0") + "\r\n" + EncryptString("HWversStop=9") + "\r\n" +
-    EncryptString("RadioOptions=DEFAULT") + "\r\n" + EncryptString("N=old") + "\r\n";
-
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
-
-// The description of the error a load raises, or "" when it loads.
-std::string LoadError() {
-  try {
-    clsCalibrationParameters store;
-    store.LoadFile("PARAMETERS");
-  } catch (const Error& error) {
-    return error.Description();
-  }
-  return "";
-}
-
-// A folder holding the old working copy and a newer source, so that the next load
-// regenerates.
-void PrepareRegeneration(const ParametersFolder& folder, std::string_view source) {
-  folder.WriteSource(source);
-  folder.WriteWorkingCopy(kOldCopy);
-  auto now = fs::file_time_type::clock::now();
-  fs::last_write_time(folder.WorkingCopy(), now - std::chrono::seconds(100));
-  fs::last_write_time(folder.Source(), now - std::chrono::seconds(10));
-}
-
-const std::set<std::string> kTheTwoFiles = {"PARAMETERS.dat", "PARAMETERS.ini"};
-
-// After an interrupted regeneration, the next load regenerates the copy in full and
-// leaves nothing but the two files.
-void ExpectTheNextLoadRegenerates(const ParametersFolder& folder, const std::string& what) {
-  EXPECT_EQ(LoadError(), "") << what;
-  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), calparams::WorkingCopyBytes(folder.Dir().Read("PARAMETERS.ini")))
-      << what;
-  EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
-}
+using namespace testing;
 
 // The byte counts at which the new working copy holds whole lines only.
 std::vector<size_t> LineEnds(const std::string& bytes) {
@@ -104,86 +51,9 @@ TEST(InterruptedWrites, FailingAfterAnyLineKeepsTheOldCopy) {
     EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
     ExpectTheNextLoadRegenerates(folder, what);
     EXPECT_EQ(Entries(folder.Load()->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
-              (Lines{"BandType=1", "TCXO=14.4"})) << what;
+              (Lines{"BandType=1", "TCXO=14.4"}))
+        << what;
   }
-}
-
-// Runs body in a child process and answers how it ended: its exit code, or 128 plus
-// the signal that ended it.
-int InChildProcess(const std::function<int()>& body, const std::function<void(pid_t)>& meanwhile = nullptr) {
-  pid_t child = ::fork();
-  if (child == 0) ::_exit(body());
-  if (meanwhile) meanwhile(child);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-// A file-size limit makes the kernel refuse the write that would pass it, as a full
-// disk does: a short write, then an error.
-TEST(InterruptedWrites, AWriteThatFailsAsOnAFullDiskKeepsTheOldCopy) {
-  ParametersFolder folder;
-  const size_t new_size = calparams::WorkingCopyBytes(testing::Crlf(testing::kWorkedExample)).size();
-  for (size_t limit : {size_t{0}, size_t{1}, new_size / 2, new_size - 1}) {
-    std::string what = "disk full after " + std::to_string(limit) + " bytes";
-    PrepareRegeneration(folder, testing::kWorkedExample);
-    int outcome = InChildProcess([&] {
-      ::signal(SIGXFSZ, SIG_IGN);
-      rlimit file_size{limit, limit};
-      if (::setrlimit(RLIMIT_FSIZE, &file_size) != 0) return 2;
-      return LoadError() == kFileNotFound ? 0 : 1;
-    });
-    EXPECT_EQ(outcome, 0) << what << ": the load failed as a regeneration that cannot write";
-    EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), kOldCopy) << what;
-    EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
-    ExpectTheNextLoadRegenerates(folder, what);
-  }
-}
-
-// A source whose working copy takes many blocks to write.
-std::string LargeSource() {
-  std::string source = "[Large]\nBands = DEFAULT\nModels = DEFAULT\nHWversStart = 0\nHWversStop = 9999\n";
-  source += "RadioOptions = DEFAULT\n";
-  for (int i = 0; i < 200000; ++i) source += "Parameter" + std::to_string(i) + " = " + std::to_string(i) + "\n";
-  return source;
-}
-
-TEST(InterruptedWrites, AProcessKilledWhileWritingALargeCopyLosesNothing) {
-  ParametersFolder folder;
-  const std::string source = LargeSource();
-  PrepareRegeneration(folder, source);
-  int pipe_ends[2];
-  ASSERT_EQ(::pipe(pipe_ends), 0);
-  size_t written_when_killed = 0;
-  int outcome = InChildProcess(
-      [&] {
-        // Tell the parent once the first block is on disk, then keep still until killed.
-        calparams::SetAtomicWriteProbe([&](const fs::path&, size_t written) {
-          if (::write(pipe_ends[1], &written, sizeof written) != sizeof written) ::_exit(3);
-          ::pause();
-        });
-        LoadError();
-        return 4;  // never reached: the probe holds the child until it is killed
-      },
-      [&](pid_t child) {
-        if (::read(pipe_ends[0], &written_when_killed, sizeof written_when_killed) != sizeof written_when_killed) {
-          ADD_FAILURE() << "the child never reached the write";
-        }
-        ::kill(child, SIGKILL);
-      });
-  ::close(pipe_ends[0]);
-  ::close(pipe_ends[1]);
-  ASSERT_EQ(outcome, 128 + SIGKILL);
-  const size_t new_size = calparams::WorkingCopyBytes(testing::Crlf(source)).size();
-  EXPECT_GT(written_when_killed, 0u);
-  EXPECT_LT(written_when_killed, new_size) << "killed in the middle of the writing";
-  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), kOldCopy);
-  // Nobody could remove the killed process's temporary file: the next load does.
-  std::set<std::string> files = FilesIn(folder.Dir().Path());
-  EXPECT_EQ(files.size(), 3u);
-  EXPECT_EQ(files.begin()->rfind(".PARAMETERS.dat.tmp.", 0), 0u);
-  ExpectTheNextLoadRegenerates(folder, "killed");
-  EXPECT_EQ(Entries(folder.Load()->GetTable("B", "M", 0, "Large", "Option")).size(), 200000u);
 }
 
 }  // namespace
