@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <future>
 #include <thread>
 
 #include "host_delegate.h"
@@ -74,20 +73,13 @@ std::wstring GuidText(REFGUID guid) {
   return text;
 }
 
-// Runs body on a thread of its own with its own apartment. The thread is then parked,
-// not ended: a thread that used the component, ending, runs the destructors of its
-// per-thread state after the emulated thread-local storage of the mingw build has
-// freed it; the end of the process takes the parked threads down without that.
+// Runs body on a thread of its own with its own apartment, and waits for its end.
 void OnOwnApartment(const std::function<void()>& body) {
-  std::promise<void> done;
   std::thread([&] {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     body();
     CoUninitialize();
-    done.set_value();
-    for (;;) Sleep(INFINITE);
-  }).detach();
-  done.get_future().wait();
+  }).join();
 }
 
 // This thread's error info, taken: its source and description.
