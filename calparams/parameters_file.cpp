@@ -1,9 +1,11 @@
 #include "calparams/parameters_file.h"
 
+#include <optional>
 #include <system_error>
 
 #include "calparams/working_copy.h"
 #include "common/error_convention.h"
+#include "platform/platform.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 
@@ -13,11 +15,14 @@ namespace {
 namespace fs = std::filesystem;
 
 // The working copy is out of date when it is missing or the source is strictly newer.
+// The times come from the system at its own resolution (the standard library rounds
+// them to seconds on some systems, which would hide a save made within the second).
 bool NeedsRegeneration(const fs::path& source, const fs::path& working_copy) {
-  std::error_code failure;
-  fs::file_time_type copy_time = fs::last_write_time(working_copy, failure);
-  if (failure) return true;
-  return fs::last_write_time(source) > copy_time;
+  std::optional<platform::FileVersion> copy = platform::FileVersionAt(working_copy);
+  if (!copy) return true;
+  std::optional<platform::FileVersion> plain = platform::FileVersionAt(source);
+  if (!plain) throw RuntimeError(err::kFileNotFound);
+  return plain->modified_ns > copy->modified_ns;
 }
 
 thread_local std::string last_regeneration_failure;

@@ -54,7 +54,8 @@ bool ReadWhole(const FileLineReader& lines, const std::filesystem::path& source)
 // the same time: a copy of so recent a source is dated just before it, and the next
 // load makes it again.
 int64_t CopyTime(int64_t source_modified_ns) {
-  return platform::NowNs() - source_modified_ns < kTimeStampTick ? source_modified_ns - 1 : source_modified_ns;
+  return platform::NowNs() - source_modified_ns < kTimeStampTick ? source_modified_ns - platform::FileTimeStepNs()
+                                                                : source_modified_ns;
 }
 
 // Never wider than the source: a working copy shows what the source holds.

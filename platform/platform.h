@@ -53,6 +53,8 @@ std::optional<FileVersion> FileVersionAt(const std::filesystem::path& path);
 std::optional<FileVersion> OpenFileVersion(std::FILE* file);
 // The system clock, in the time stamps' unit.
 int64_t NowNs();
+// The smallest step of the modification times this system keeps for a file.
+int64_t FileTimeStepNs();
 
 // A file being written by the component, as the system's handle.
 using FileHandle = intptr_t;

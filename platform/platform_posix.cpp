@@ -147,6 +147,8 @@ std::optional<FileVersion> OpenFileVersion(std::FILE* file) {
   return VersionFrom(status);
 }
 
+int64_t FileTimeStepNs() { return 1; }
+
 int64_t NowNs() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
       .count();

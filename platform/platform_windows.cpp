@@ -156,6 +156,8 @@ std::optional<FileVersion> OpenFileVersion(std::FILE* file) {
   return VersionOfHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(file))));
 }
 
+int64_t FileTimeStepNs() { return 100; }  // FILETIME counts 100 ns ticks
+
 int64_t NowNs() {
   FILETIME now{};
   ::GetSystemTimeAsFileTime(&now);

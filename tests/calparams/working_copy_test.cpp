@@ -12,6 +12,7 @@
 #include "common/codepage.h"
 #include "common/scrambling.h"
 #include "fixtures/parameters_fixture.h"
+#include "platform/platform.h"
 #include "reliability/working_copy_helpers.h"
 
 namespace vx4820cal {
@@ -201,14 +202,21 @@ TEST(WorkingCopy, IsDatedAsTheSourceItWasMadeFrom) {
   // is dated before it, so that such a save is not lost to the strictly-newer rule.
   folder.WriteSource(SourceWith("two"));
   EXPECT_EQ(LoadedValue(folder), Lines{"N=two"});
+  EXPECT_LT(platform::FileVersionAt(folder.WorkingCopy())->modified_ns,
+            platform::FileVersionAt(folder.Source())->modified_ns);
+#ifdef _WIN32
+  GTEST_SKIP() << "the standard library sets file times to the second here: no save within the tick to make";
+#endif
   const fs::file_time_type saved = fs::last_write_time(folder.Source());
-  EXPECT_LT(fs::last_write_time(folder.WorkingCopy()), saved);
   folder.WriteSource(SourceWith("three"));
   fs::last_write_time(folder.Source(), saved);  // saved again within the same tick
   EXPECT_EQ(LoadedValue(folder), Lines{"N=three"});
 }
 
 TEST(WorkingCopy, KeepsThePermissionBitsOfTheCopyItReplacesNeverWiderThanTheSource) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows keeps no permission bits beyond read-only";
+#endif
   using fs::perms;
   struct Case {
     const char* what;
