@@ -92,19 +92,13 @@ std::vector<Column> ReadHeader(std::string_view line) {
   return columns;
 }
 
-// The values of a line that names no cell for them. Assigned over the values of the
-// line before, which keeps the texts' storage: a line costs no allocation.
-void SetReaderDefaults(UserFieldValues& values) {
-  static const UserFieldValues kDefaults = [] {
-    UserFieldValues defaults;
-    defaults.Units = "units";
-    defaults.intCustAccessLevel = 40;
-    return defaults;
-  }();
+// The values of a line that names no cell for them.
+void SetReaderDefaults(UserFieldCells& values) {
+  static constexpr UserFieldCells kDefaults = {.Units = "units", .intCustAccessLevel = 40};
   values = kDefaults;
 }
 
-void Store(Column column, std::string_view cell, UserFieldValues& values) {
+void Store(Column column, std::string_view cell, UserFieldCells& values) {
   switch (column) {
     case Column::Ignored: break;
     case Column::UIID: values.UIID = cell; break;
@@ -124,7 +118,7 @@ void Store(Column column, std::string_view cell, UserFieldValues& values) {
 
 // An empty cell keeps the default. A filled cell beyond the header has no column
 // (error 9); a cell its column cannot convert fails with 13 or 6.
-void ReadDataLine(std::string_view line, const std::vector<Column>& columns, UserFieldValues& values) {
+void ReadDataLine(std::string_view line, const std::vector<Column>& columns, UserFieldCells& values) {
   SetReaderDefaults(values);
   CellCutter cells(line);
   size_t column = 0;
@@ -155,13 +149,14 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
   std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, text));
-  UserFieldValues values;
+  // The cells point into the line's text, which the record copies.
+  UserFieldCells values;
   while (!lines.AtEnd()) {
     std::string_view line = DecodeLine(lines.Next(), scrambled, text);
     lines.DoneWithLine();
     ReadDataLine(line, columns, values);
     // A blank line or an empty UIID cell names no field: nothing to store or report.
-    if (!values.UIID.empty()) fields.Add(values);
+    if (!values.UIID.empty()) fields.AddCells(values);
   }
 }
 
