@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "support/test_support.h"
 #include "common/codepage.h"
+#include "support/test_support.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 
@@ -22,7 +22,7 @@ TEST(Scrambling, KnownTexts) {
   EXPECT_EQ(DecryptString("24"), "A");
   EXPECT_EQ(EncryptString(""), "");
   EXPECT_EQ(DecryptString(""), "");
-  EXPECT_EQ(DecryptString("662646") , DecryptString("662646"));
+  EXPECT_EQ(DecryptString("662646"), DecryptString("662646"));
   EXPECT_EQ(DecryptString("66b646").size(), 3u);  // hex digits in either case
 }
 
@@ -79,16 +79,25 @@ std::string DecryptedOneByOne(std::string_view text) {
 }
 
 TEST(Scrambling, DescramblingAgreesWithReadingOneCharacterAtATime) {
-  // Scrambled lines of every length up to a few words, most of plain ASCII text (the
-  // fast path), some with a character beyond ASCII, a bad digit or a lone last digit.
+  // Scrambled lines of every length up to a few hundred characters (past the wrap of
+  // the position at 256), most of plain ASCII text (the wide paths), some with
+  // characters beyond ASCII, a bad digit (also a byte beyond ASCII) or a lone last
+  // digit, anywhere in a run of sixteen pairs.
   std::mt19937 random(20261210);
+  const std::string kBeyondAscii[] = {"\xC3\xA9", "\xE2\x82\xAC", "\xC2\xA0", "\xC3\xBF"};
   for (int round = 0; round < 20000; ++round) {
     std::string plain;
-    for (size_t i = random() % 40; i > 0; --i) plain.push_back(static_cast<char>(' ' + random() % 95));
+    for (size_t i = random() % (round % 10 == 0 ? 300 : 70); i > 0; --i) {
+      if (random() % 50 == 0) {
+        plain += kBeyondAscii[random() % 4];
+      } else {
+        plain.push_back(static_cast<char>(' ' + random() % 95));
+      }
+    }
     std::string text = EncryptString(plain);
     switch (random() % 5) {
       case 0:
-        if (!text.empty()) text[random() % text.size()] = "0123456789abcdefG "[random() % 18];
+        if (!text.empty()) text[random() % text.size()] = "0123456789abcdefG \xC3/:@`g"[random() % 24];
         break;
       case 1: text += "0123456789ABCDEF"[random() % 16]; break;
       default: break;
@@ -106,7 +115,7 @@ TEST(IsDouble, ExactlyOnePointAndDigits) {
   struct Case {
     const char* text;
     bool expected;
-  } cases[] = {{"12.5", true}, {"-0.25", true}, {"5.", true},     {".5", true},  {"-.", true},
+  } cases[] = {{"12.5", true}, {"-0.25", true},  {"5.", true},     {".5", true},    {"-.", true},
                {"12", false},  {"1.2.3", false}, {"1e5.0", false}, {"+1.5", false}, {".", false},
                {"", false},    {"1-.5", false},  {" 1.5", false}};
   for (const auto& c : cases) EXPECT_EQ(IsDouble(c.text), c.expected) << c.text;
