@@ -1,6 +1,7 @@
 // The UI field data file: an optional "PCA Set" marker line, a header line that names
 // the columns by position, then one record per line. Cells are cut at tabs.
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -98,6 +99,17 @@ void SetReaderDefaults(UserFieldCells& values) {
   values = kDefaults;
 }
 
+// A whole-number cell (as most of that column is) answers without the general
+// conversion, which looks the user's decimal symbol up: the same answer, not zero.
+bool CellToBoolean(std::string_view cell) {
+  int32_t value = 0;
+  const char* end = cell.data() + cell.size();
+  if (auto [stop, failure] = std::from_chars(cell.data(), end, value); failure == std::errc() && stop == end) {
+    return value != 0;
+  }
+  return TextToBoolean(cell);
+}
+
 void Store(Column column, std::string_view cell, UserFieldCells& values) {
   switch (column) {
     case Column::Ignored: break;
@@ -111,7 +123,7 @@ void Store(Column column, std::string_view cell, UserFieldCells& values) {
     case Column::CustAccessLevel: values.intCustAccessLevel = NarrowToInteger(TextToLong(cell)); break;
     case Column::SpclRestrictions: values.strSpclRestrictions = cell; break;
     case Column::ATGridID: values.strATGridID = cell; break;
-    case Column::DecimalSymbol: values.blnDecimalSymbol = TextToBoolean(cell); break;
+    case Column::DecimalSymbol: values.blnDecimalSymbol = CellToBoolean(cell); break;
     case Column::NavLabel: values.strNavLabel = cell; break;
   }
 }
