@@ -26,17 +26,17 @@ class DumpWriter {
  public:
   void Row(const clsUserField& field) {
     Cell(field.UIIDView());
-    Cell(field.Label());
+    Cell(field.LabelView());
     Number(field.HelpID());
-    Cell(field.Units());
+    Cell(field.UnitsView());
     Number(field.UIWidth());
     Number(field.UIWidthDefault());
     Cell(field.FactAccessLevel());
     Cell(BooleanText(field.FactButCustVis()));
     Cell(field.CustAccessLevel());
-    Cell(field.SpclRestrictions());
-    Cell(field.NavLabel());
-    Cell(field.ATGridID());
+    Cell(field.SpclRestrictionsView());
+    Cell(field.NavLabelView());
+    Cell(field.ATGridIDView());
     Cell(BooleanText(field.DecimalSymbol()));
     buffer_.back() = '\n';
     if (buffer_.size() >= kPiece) Flush();

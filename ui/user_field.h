@@ -69,7 +69,13 @@ class clsUserField : public virtual Object {
   std::string NavLabel() const { return Text(kNavLabel); }
   void UIID(std::string_view strValue) { SetText(kUIID, strValue); }
   std::string UIID() const { return Text(kUIID); }
+  // The texts without a copy, valid while the record is unchanged.
   std::string_view UIIDView() const { return TextView(kUIID); }
+  std::string_view LabelView() const { return TextView(kLabel); }
+  std::string_view UnitsView() const { return TextView(kUnits); }
+  std::string_view SpclRestrictionsView() const { return TextView(kSpclRestrictions); }
+  std::string_view NavLabelView() const { return TextView(kNavLabel); }
+  std::string_view ATGridIDView() const { return TextView(kATGridID); }
   int32_t UIWidthDefault() const { return ui_width_default_; }
   void UIWidthDefault(int32_t lngValue) { ui_width_default_ = lngValue; }
   std::string ATGridID() const { return Text(kATGridID); }
