@@ -121,6 +121,23 @@ const InputFile& ParametersInput(size_t lines, bool grow_start_up_tables, NameSh
 
 const InputFile& ParametersInput(size_t lines, NameShape names) { return ParametersInput(lines, true, names); }
 
+const InputFile& OneNameInput(size_t sections) {
+  static std::map<size_t, InputFile> cache;
+  return Cached(cache, sections, [&] {
+    fs::path folder = NewScratchFolder();
+    std::string source = "RadioOptions = DEFAULT\r\n";
+    for (size_t i = 0; i < sections; ++i) {
+      std::string number = std::to_string(i);
+      source += "[T]\r\nBands = B" + number +
+                "\r\nModels = DEFAULT\r\nHWversStart = 0\r\nHWversStop = 9999\r\nN = " + number + "\r\n";
+    }
+    InputFile input = Made(folder, "PARAMETERS.ini", source);
+    // Written after the source, so the component finds it up to date.
+    Made(folder, "PARAMETERS.dat", calparams::WorkingCopyBytes(source));
+    return input;
+  });
+}
+
 namespace {
 
 // The scrambled form of one line "V = xxx...x" of about `bytes` characters. Lines are

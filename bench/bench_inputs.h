@@ -31,6 +31,12 @@ const InputFile& ParametersInput(size_t lines, NameShape names);
 // The plain source PARAMETERS.ini beside ParametersInput(lines)'s working copy.
 const InputFile& ParametersSource(size_t lines);
 
+// A component folder with PARAMETERS.ini (and its up-to-date working copy) of
+// `sections` sections of one table, each for a band of its own, each holding the one
+// parameter name "N": no ties, every record checked against the others. `path` is the
+// plain source.
+const InputFile& OneNameInput(size_t sections);
+
 // A component folder with a scrambled VX4820CAL_UI_U.dat of `fields` fields.
 const InputFile& UiFieldInput(size_t fields, UiTexts texts = UiTexts::kUsual);
 

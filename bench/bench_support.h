@@ -91,6 +91,8 @@ void RegisterLargeLoadBenchmarks();
 // The tool's `bands` and `ui dump` in a process of their own.
 void RegisterBandsProcessBenchmarks(NameShape shape, int64_t size);
 void RegisterUiDumpProcessBenchmarks(UiTexts texts, int64_t size);
+// params lint of many sections of one name, beside the load of the same file.
+void RegisterLintProcessBenchmarks();
 void RegisterSampleReferenceBenchmark();
 void RegisterScramblingBenchmarks();
 void RegisterTierBenchmarks();

@@ -41,7 +41,32 @@ void UiDump(benchmark::State& state, int64_t fields, UiTexts texts) {
   RunTool(state, UiFieldInput(static_cast<size_t>(fields), texts), {"ui", "dump"}, static_cast<size_t>(fields));
 }
 
+// params lint against the load of the same file (params table, one lookup).
+void LintOneName(benchmark::State& state, int64_t sections) {
+  RunTool(state, OneNameInput(static_cast<size_t>(sections)), {"params", "lint"}, static_cast<size_t>(sections));
+}
+
+void LoadOneName(benchmark::State& state, int64_t sections) {
+  RunTool(state, OneNameInput(static_cast<size_t>(sections)),
+          {"params", "table", "--table", "T", "--band", "B0", "--model", "M", "--hw", "0", "--option", "O"},
+          static_cast<size_t>(sections));
+}
+
 }  // namespace
+
+void RegisterLintProcessBenchmarks() {
+  // Six lines a section: the last size is a million-line file.
+  for (int64_t sections : {int64_t{10000}, int64_t{100000}, int64_t{166667}}) {
+    using Body = void (*)(benchmark::State&, int64_t);
+    for (auto [figure, body] : {std::pair<std::string, Body>{"lint_process/one_name/", LintOneName},
+                                std::pair<std::string, Body>{"load_process/one_name/", LoadOneName}}) {
+      benchmark::RegisterBenchmark((figure + std::to_string(sections)).c_str(), body, sections)
+          ->UseManualTime()
+          ->Unit(benchmark::kMillisecond)
+          ->Iterations(1);
+    }
+  }
+}
 
 void RegisterBandsProcessBenchmarks(NameShape shape, int64_t size) {
   benchmark::RegisterBenchmark(ShapedName("bands_process", shape, size).c_str(), Bands, size, shape)

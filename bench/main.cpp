@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     RegisterFreshProcessBenchmarks(NameShape::kRepeated, size);
   }
   RegisterBandsProcessBenchmarks(NameShape::kRepeated, kLarge);
+  RegisterLintProcessBenchmarks();
   // The other shapes of file, at a million lines (UI fields: long texts at 1e5 only,
   // a million of them would be close to a gigabyte).
   for (NameShape shape : kNameShapes) {

@@ -1,5 +1,7 @@
 #include "calparams/parameters_file.h"
 
+#include <system_error>
+
 #include "calparams/working_copy.h"
 #include "common/error_convention.h"
 #include "vx4820cal/component.h"
@@ -18,7 +20,27 @@ bool NeedsRegeneration(const fs::path& source, const fs::path& working_copy) {
   return fs::last_write_time(source) > copy_time;
 }
 
+thread_local std::string last_regeneration_failure;
+
+// Regenerates the working copy when it is out of date; false, the cause kept, when
+// that fails.
+bool Regenerate(const ParametersFilePaths& paths) {
+  try {
+    if (NeedsRegeneration(paths.source, paths.working_copy)) RegenerateWorkingCopy(paths.source, paths.working_copy);
+    return true;
+  } catch (const Error& error) {
+    last_regeneration_failure = error.Description();
+  } catch (const std::exception& failure) {
+    last_regeneration_failure = failure.what();
+  } catch (...) {
+    last_regeneration_failure = "an unknown failure";
+  }
+  return false;
+}
+
 }  // namespace
+
+const std::string& LastRegenerationFailure() { return last_regeneration_failure; }
 
 void RequireBaseName(std::string_view base_name) {
   if (base_name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos || base_name == "..") {
@@ -37,10 +59,8 @@ fs::path ResolveParametersFile(std::string_view base_name) {
   ParametersFilePaths paths = PathsOf(base_name);
   std::error_code failure;
   if (!fs::exists(paths.source, failure)) return paths.working_copy;
-  bool regenerated = TrapQuietly([&] {
-    if (NeedsRegeneration(paths.source, paths.working_copy)) RegenerateWorkingCopy(paths.source, paths.working_copy);
-  });
-  return regenerated ? paths.working_copy : fs::path();
+  last_regeneration_failure.clear();
+  return Regenerate(paths) ? paths.working_copy : fs::path();
 }
 
 }  // namespace vx4820cal::calparams

@@ -22,4 +22,9 @@ ParametersFilePaths PathsOf(std::string_view base_name);  // checks the name fir
 // stays as it was). The path is returned also when neither file exists.
 std::filesystem::path ResolveParametersFile(std::string_view base_name);
 
+// Why the last regeneration this thread tried failed, in the file system's words;
+// empty when it succeeded or none was needed. The load itself reports only "File not
+// found"; a host that wants the cause asks here.
+const std::string& LastRegenerationFailure();
+
 }  // namespace vx4820cal::calparams

@@ -1,4 +1,5 @@
 // bands: the band-limits table the component builds from the parameters file, as TSV.
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <iostream>
 #include <string>
@@ -6,12 +7,15 @@
 #include <vector>
 
 #include "calparams/calibration_parameters.h"
+#include "calparams/parameter_store.h"
 #include "cli/command.h"
+#include "cli/json_output.h"
+#include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
-#include "provider/band_limits.h"
-#include "provider/band_limits_fields.h"
 #include "common/object_access.h"
 #include "common/project_globals.h"
+#include "provider/band_limits.h"
+#include "provider/band_limits_fields.h"
 
 namespace vx4820cal::cli {
 namespace {
@@ -42,29 +46,53 @@ void PrintRecord(std::ostream& out, const std::string& code, const BandLimitsRec
   out << '\n';
 }
 
-int Bands(const Invocation& invocation) {
-  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"bands takes no arguments"};
+nlohmann::ordered_json Value(int32_t value) { return value; }
+nlohmann::ordered_json Value(int16_t value) { return value; }
+nlohmann::ordered_json Value(double value) { return value; }
+nlohmann::ordered_json Value(const std::string& value) { return value; }
+
+nlohmann::ordered_json BandObject(const std::string& code, const BandLimitsRecord& record) {
+  nlohmann::ordered_json fields = nlohmann::ordered_json::object();
+  for (const BandLimitsField& field : BandLimitsFields()) {
+    fields[field.name] = std::visit([&](auto member) { return Value(record.*member); }, field.member);
+  }
+  return {{"band", code}, {"fields", fields}};
+}
+
+int Bands(const Invocation& invocation, bool json) {
   ToolSession session(invocation);
-  return session.Run([] {
-    gobjCalParameters = NewCalibrationParameters();
-    if (!Required(gobjCalParameters)->LoadFile(kParametersBaseName)) return kExitOk;
+  return session.Run([&] {
+    auto store = std::make_shared<clsCalibrationParameters>();
+    gobjCalParameters = store;
+    if (!store->LoadFile(kParametersBaseName)) {
+      DiagnoseFailedLoad(session, kParametersBaseName);
+      return kExitError;
+    }
+    // The table is printed as the component builds it, zeros and all.
+    bool complete = RequireTable(session, *store, kParametersBaseName, "BandLimits");
     InitBandLimits();
     std::vector<std::string> codes = BandCodes();
     const std::vector<BandLimitsRecord>& table = BandLimitsTable();
-    PrintHeader(std::cout);
-    for (size_t i = 0; i < codes.size() && i < table.size(); ++i) PrintRecord(std::cout, codes[i], table[i]);
-    return kExitOk;
+    if (json) {
+      nlohmann::ordered_json bands = nlohmann::ordered_json::array();
+      for (size_t i = 0; i < codes.size() && i < table.size(); ++i) bands.push_back(BandObject(codes[i], table[i]));
+      PrintJson(bands);
+    } else {
+      PrintHeader(std::cout);
+      for (size_t i = 0; i < codes.size() && i < table.size(); ++i) PrintRecord(std::cout, codes[i], table[i]);
+    }
+    return complete ? kExitOk : kExitError;
   });
 }
 
-const bool kRegistered = RegisterCommand(
-    {"bands", "bands", "Print the band-limits table built from the parameters file.",
-     "Loads PARAMETERS from the component folder (regenerating PARAMETERS.dat from\n"
-     "PARAMETERS.ini when that is newer), builds the band-limits table and prints it as\n"
-     "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
-     "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
-     "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
-     Bands});
+const bool kRegistered =
+    RegisterCommand({"bands", "Print the band-limits table built from the parameters file.",
+                     "Loads PARAMETERS from the component folder (regenerating PARAMETERS.dat from\n"
+                     "PARAMETERS.ini when that is newer), builds the band-limits table and prints it as\n"
+                     "tab-separated values: a header (Code, then the record's 23 fields in order) and\n"
+                     "one row per band code, A4 to K5. Whole numbers in decimal, decimals as %.15g with\n"
+                     "\".\", texts as they stand. Nothing is printed when the file does not load.\n",
+                     WithFormatOption(Bands)});
 
 }  // namespace
 }  // namespace vx4820cal::cli

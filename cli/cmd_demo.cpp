@@ -11,8 +11,8 @@
 #include "cli/demo_transcript.h"
 #include "cli/terminal_message_boxes.h"
 #include "cli/tool_session.h"
-#include "host/host_queries.h"
 #include "common/message_box.h"
+#include "host/host_queries.h"
 
 namespace vx4820cal::cli {
 namespace {
@@ -46,8 +46,7 @@ std::string RangesText(const simhost::FrequencyRanges& r) {
 
 class Demo {
  public:
-  Demo(HostSession& session, Transcript& transcript)
-      : session_(session), host_(session.Host()), t_(transcript) {}
+  Demo(HostSession& session, Transcript& transcript) : session_(session), host_(session.Host()), t_(transcript) {}
 
   void Run() {
     CreateTier();
@@ -80,7 +79,7 @@ class Demo {
     t_.Line("Initialize", YesNoText(initialised));
     t_.Line("tier key", Tier().TierKey());
     t_.Line("schema file", Joined(host_.schema_module->SchemaFilePaths(), ", "));
-    if (!t_.Expect(initialised, "Initialize returns True; the session stops here")) return false;
+    if (!t_.Expect(initialised, "Initialize returns True (without it the session stops here)")) return false;
     t_.Expect(Tier().TierKey() == DemoTierKey(), "the tier key " + DemoTierKey());
     const simhost::TierObjects& objects = session_.FetchObjects();
     bool all = objects.provider_owner && objects.schema && objects.user_interface && objects.validator;
@@ -92,7 +91,8 @@ class Demo {
     t_.Step(std::string("Band list of the current provider (field ") + kDemoBandField + ")");
     std::shared_ptr<IprovInfo> current = Tier().CurrentProvInfo();
     t_.Line("current provider", current ? current->Key() : "none");
-    simhost::ComboItems combo = simhost::AskComboItems(*Objects().provider_owner, Tier().CurrentProvider(), kDemoBandField);
+    simhost::ComboItems combo =
+        simhost::AskComboItems(*Objects().provider_owner, Tier().CurrentProvider(), kDemoBandField);
     t_.Line("GetComboItemsByUIID", YesNoText(combo.answer));
     for (const std::string& item : combo.items) t_.Row({"", item}, {4});
     std::vector<std::string> expected = {"Undefined"};
@@ -118,8 +118,8 @@ class Demo {
   void ShowParameterTable() {
     const DemoRadio& radio = DemoConnectedRadio();
     t_.Step(std::string("Parameter table \"") + kDemoTable + "\" for the connected radio");
-    t_.Line("connected radio", radio.model + ", band " + radio.band + ", hardware " + radio.hw_version + ", option " +
-                                   radio.radio_option);
+    t_.Line("connected radio",
+            radio.model + ", band " + radio.band + ", hardware " + radio.hw_version + ", option " + radio.radio_option);
     std::shared_ptr<IcalParameters> store = host_.delegate->ReceivedCalParameters();
     if (!t_.Expect(store != nullptr, "the delegate tier holds the parameter store")) return;
     std::shared_ptr<Itier> tier = session_.Tier();
@@ -250,7 +250,6 @@ int RunSession(ToolSession& tool, const Invocation& invocation) {
 }
 
 int RunDemo(const Invocation& invocation) {
-  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"demo takes no arguments"};
   ToolSession tool(invocation);
   return tool.Run([&] {
     try {
@@ -262,17 +261,17 @@ int RunDemo(const Invocation& invocation) {
   });
 }
 
-const bool kRegistered = RegisterCommand(
-    {"demo", "demo", "Run one whole host session against the simulated host and print it.",
-     "Loads the component's library (the one this tool runs with) with dlopen, as a host\n"
-     "does, on the component folder (--dir), and runs one session: the tier created by\n"
-     "name, Initialize and its tier key, the band list and frequency ranges, the parameter\n"
-     "table for the connected radio, field metadata, a record added to a grid, the\n"
-     "pre-program confirmation, a form change that fails once and passes after a reconnect,\n"
-     "then Terminate and release. The host's answers are scripted; on a terminal the Yes/No\n"
-     "boxes are put to you. Exit 0 when the session went as expected, 1 when an answer was\n"
-     "not, 3 when the component reported an error and asked to end the application.\n",
-     RunDemo});
+const bool kRegistered =
+    RegisterCommand({"demo", "Run one whole host session against the simulated host and print it.",
+                     "Loads the component's library (the one this tool runs with) with dlopen, as a host\n"
+                     "does, on the component folder (--dir), and runs one session: the tier created by\n"
+                     "name, Initialize and its tier key, the band list and frequency ranges, the parameter\n"
+                     "table for the connected radio, field metadata, a record added to a grid, the\n"
+                     "pre-program confirmation, a form change that fails once and passes after a reconnect,\n"
+                     "then Terminate and release. The host's answers are scripted; on a terminal the Yes/No\n"
+                     "boxes are put to you. Exit 0 when the session went as expected, 1 when an answer was\n"
+                     "not, 3 when the component reported an error and asked to end the application.\n",
+                     [](CLI::App&) { return CommandBody(RunDemo); }});
 
 }  // namespace
 }  // namespace vx4820cal::cli

@@ -1,6 +1,9 @@
 #include "cli/cmd_params_common.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "calparams/list_form.h"
@@ -9,24 +12,40 @@
 
 namespace vx4820cal::cli {
 
-RadioArguments ReadRadioArguments(const Invocation& invocation) {
-  OptionReader options(invocation.args);
-  if (!options.Positionals({"--table", "--band", "--model", "--hw", "--option", "--name"}).empty()) {
-    throw UsageError{"unexpected argument"};
-  }
-  RadioArguments radio;
-  radio.table = options.Required("--table");
-  radio.band = options.Required("--band");
-  radio.model = options.Required("--model");
-  radio.radio_option = options.Required("--option");
-  radio.base_name = options.Value("--name", kDefaultParametersName);
-  std::string version = options.Required("--hw");
-  try {
-    radio.hw_version = TextToInteger(version);
-  } catch (const Error&) {
-    throw UsageError{"--hw needs a number from -32768 to 32767, not '" + version + "'"};
-  }
-  return radio;
+std::function<RadioArguments()> AddRadioOptions(CLI::App& app) {
+  struct Given {
+    RadioArguments radio;
+    std::string version;
+  };
+  auto given = std::make_shared<Given>();
+  AddValueOption(app, "--table", given->radio.table, "the table T (a section header's name)", true);
+  AddValueOption(app, "--band", given->radio.band, "the radio's band code B", true);
+  AddValueOption(app, "--model", given->radio.model, "the radio's model M", true);
+  AddValueOption(app, "--hw", given->version, "the radio's hardware version N, a 16-bit number", true);
+  AddValueOption(app, "--option", given->radio.radio_option, "the radio option O", true);
+  AddBaseNameOption(app, given->radio.base_name);
+  AddFormatOption(app, given->radio.json);
+  return [given] {
+    RadioArguments radio = given->radio;
+    try {
+      radio.hw_version = TextToInteger(given->version);
+    } catch (const Error&) {
+      throw UsageError{"--hw needs a number from -32768 to 32767, not '" + given->version + "'"};
+    }
+    return radio;
+  };
+}
+
+nlohmann::ordered_json RadioDocument(const RadioArguments& radio) {
+  return {{"table", radio.table},
+          {"band", radio.band},
+          {"model", radio.model},
+          {"hardware_version", radio.hw_version},
+          {"radio_option", radio.radio_option}};
+}
+
+void AddBaseNameOption(CLI::App& app, std::string& base_name) {
+  AddValueOption(app, "--name", base_name, "the parameters file's base name (default PARAMETERS)");
 }
 
 std::string ListForPeople(std::string_view list_form) {

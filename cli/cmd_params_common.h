@@ -2,7 +2,9 @@
 // What the params commands share: the radio asked about and the parameters file's
 // base name, read from the command line.
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,14 +22,19 @@ struct RadioArguments {
   int16_t hw_version = 0;
   std::string radio_option;
   std::string base_name = kDefaultParametersName;
+  bool json = false;  // --format json
 };
 
-// --table --band --model --hw --option [--name]; --hw becomes a 16-bit number as the
-// host would pass it. Anything missing, unknown or out of range is a usage error.
-RadioArguments ReadRadioArguments(const Invocation& invocation);
+// Declares --table --band --model --hw --option [--name] [--format] on app; the reader it
+// returns gives what they received, --hw as a 16-bit number as the host would pass
+// it. Anything missing or out of range is a usage error.
+std::function<RadioArguments()> AddRadioOptions(CLI::App& app);
 
-// The radio options' usage text, shared by the commands' help.
-inline constexpr const char* kRadioUsage = "--table T --band B --model M --hw N --option O [--name BASE]";
+// The radio asked about, as the head of a command's JSON document.
+nlohmann::ordered_json RadioDocument(const RadioArguments& radio);
+
+// Declares [--name BASE] on app.
+void AddBaseNameOption(CLI::App& app, std::string& base_name);
 
 // A list form (",H5,H6,") as a person reads it: "H5, H6"; "(none)" without entries.
 std::string ListForPeople(std::string_view list_form);

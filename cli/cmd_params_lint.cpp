@@ -1,14 +1,15 @@
 // params lint: static checks of the parameters file, with line numbers.
 #include "cli/cmd_params_lint.h"
 
-#include <unistd.h>
-
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
 
 #include "calparams/parameters_file.h"
 #include "cli/cmd_params_common.h"
+#include "cli/lint_tie_finder.h"
+#include "cli/parameters_diagnosis.h"
 #include "cli/tool_session.h"
 #include "common/text_file.h"
 #include "vx4820cal/error.h"
@@ -16,35 +17,27 @@
 namespace vx4820cal::cli {
 namespace {
 
-std::string Severity(bool error) {
-  static const bool colour = ::isatty(STDOUT_FILENO) != 0;
-  if (!colour) return error ? "error" : "warning";
-  return error ? "\x1b[31merror\x1b[0m" : "\x1b[33mwarning\x1b[0m";
+// Which file the component reads for the source, and a warning when that is a working
+// copy that is not regenerated (not older than the source) but no longer holds it.
+std::vector<std::string> ReadingNotes(const calparams::ParametersFilePaths& paths, std::vector<LintFinding>& findings) {
+  std::string copy_name = paths.working_copy.filename().string();
+  if (!WorkingCopyIsKept(paths)) return {"the component reads " + copy_name + ", made from this file at the next load"};
+  std::vector<std::string> notes = {"the component reads " + copy_name + " as it stands: this file is not newer, so " +
+                                    copy_name + " is not made again"};
+  size_t line = StaleWorkingCopyLine(paths);
+  if (line != 0) {
+    // The copy's line N holds the source's line N - 1, after the marker.
+    findings.push_back({std::max<size_t>(line, 2) - 1, false,
+                        copy_name + " is newer than this file but differs from it from here on (its line " +
+                            std::to_string(line) +
+                            "): the component reads the other text; save this file again, or "
+                            "remove " +
+                            copy_name + ", to have it made anew"});
+  }
+  return notes;
 }
 
-int Report(const std::filesystem::path& file, std::vector<LintFinding> findings) {
-  std::stable_sort(findings.begin(), findings.end(),
-                   [](const LintFinding& a, const LintFinding& b) { return a.line < b.line; });
-  size_t errors = 0;
-  for (const LintFinding& finding : findings) {
-    errors += finding.error ? 1 : 0;
-    std::cout << file.string() << ':' << finding.line << ": " << Severity(finding.error) << ": " << finding.message
-              << '\n';
-  }
-  size_t warnings = findings.size() - errors;
-  if (findings.empty()) {
-    std::cout << file.string() << ": no findings\n";
-  } else {
-    std::cout << errors << (errors == 1 ? " error, " : " errors, ") << warnings
-              << (warnings == 1 ? " warning\n" : " warnings\n");
-  }
-  return errors == 0 ? kExitOk : kExitError;
-}
-
-int RunParamsLint(const Invocation& invocation) {
-  OptionReader options(invocation.args);
-  if (!options.Positionals({"--name"}).empty()) throw UsageError{"unexpected argument"};
-  std::string base = options.Value("--name", kDefaultParametersName);
+int RunParamsLint(const Invocation& invocation, const std::string& base, bool json) {
   try {
     calparams::RequireBaseName(base);
   } catch (const Error&) {
@@ -57,27 +50,45 @@ int RunParamsLint(const Invocation& invocation) {
     bool plain_source = std::filesystem::exists(paths.source);
     const std::filesystem::path& file = plain_source ? paths.source : paths.working_copy;
     if (!plain_source && !std::filesystem::exists(file)) {
-      std::cout << paths.source.string() << ": error: neither this file nor " << paths.working_copy.filename().string()
-                << " exists: the load fails (error 53)\n";
+      session.Fail(paths.source.string() + " and " + paths.working_copy.filename().string() +
+                   ": neither exists: the load fails (error 53)");
       return kExitError;
     }
-    LintResult result = ScanParametersFile(ReadFileBytes(file), plain_source);
-    FindTies(result.records, result.findings);
+    LintResult result = ScanParametersFile(file, plain_source);
+    std::vector<std::string> notes = plain_source
+                                         ? ReadingNotes(paths, result.findings)
+                                         : std::vector<std::string>{"the component reads this file (there is no " +
+                                                                    paths.source.filename().string() + ")"};
+    LintTieFinder().Find(result.records, result.findings);
     CheckRecords(result.records, result.findings);
-    return Report(file, std::move(result.findings));
+    return ReportFindings(file, std::move(result.findings), {json, invocation.colour}, notes);
   });
 }
 
-const bool kRegistered = RegisterCommand(
-    {"params lint", "params lint [--name BASE]", "Check the parameters file for lines the component misreads.",
-     "Checks BASE.ini in the component folder (BASE.dat when there is no .ini) and prints\n"
-     "FILE:LINE: error|warning: text for each finding. Errors make a load stop or a lookup\n"
-     "fail: lines of no known kind, refused parameter lines, version keys that are no\n"
-     "16-bit number, records that tie for some radio, lines ended by a lone LF. Warnings:\n"
-     "parameter lines read as header keys because they hold a key word, sections whose\n"
-     "records never match, decimals in band-limits fields kept as whole numbers.\n"
-     "Exit status 0 without errors, 1 with any.\n",
-     RunParamsLint});
+CommandBody DefineParamsLint(CLI::App& app) {
+  struct Given {
+    std::string base = kDefaultParametersName;
+    bool json = false;
+  };
+  auto given = std::make_shared<Given>();
+  AddBaseNameOption(app, given->base);
+  AddFormatOption(app, given->json);
+  return [given](const Invocation& invocation) { return RunParamsLint(invocation, given->base, given->json); };
+}
+
+const bool kRegistered =
+    RegisterCommand({"params lint", "Check the parameters file for lines the component misreads.",
+                     "Reads BASE.ini in the component folder (BASE.dat when there is no .ini) through the\n"
+                     "loader's own line walk and prints FILE:LINE: error|warning: text for each finding,\n"
+                     "with the file's line numbers, after a line saying which file the component reads.\n"
+                     "Errors make a load stop or a lookup fail: lines of no known kind, refused parameter\n"
+                     "lines, a misspelled key word (\"Bnads\": did you mean \"Bands\"), version keys that are\n"
+                     "no 16-bit number, records that tie for some radio, lines ended by a lone LF, a byte\n"
+                     "order mark, an empty file or one without records. Warnings: a newer BASE.dat that\n"
+                     "holds another text (the component reads that), UTF-8 text, parameter lines read as\n"
+                     "header keys, sections whose records never match, decimals in band-limits fields kept\n"
+                     "as whole numbers. Exit status 0 without errors, 1 with any.\n",
+                     DefineParamsLint});
 
 }  // namespace
 }  // namespace vx4820cal::cli

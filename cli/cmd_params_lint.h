@@ -3,20 +3,16 @@
 // finding names its line as the component counts lines (in the plain source, the
 // editor's line numbers when the file ends lines with CR LF).
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calparams/parameter_conditions.h"
+#include "cli/lint_report.h"
 
 namespace vx4820cal::cli {
-
-struct LintFinding {
-  size_t line = 0;
-  bool error = false;  // makes a lookup fail or a load stop
-  std::string message;
-};
 
 // A parameter line the component would turn into a record.
 struct LintRecord {
@@ -32,14 +28,11 @@ struct LintResult {
   std::vector<LintRecord> records;
 };
 
-// Reads the file's bytes as the loader reads them: a plain source as the working
+// Reads the file through the loader's own line walk: a plain source as the working
 // copy regenerated from it would hold it, a working copy with its scrambled lines.
-// Reads on past the lines that would stop the load.
-LintResult ScanParametersFile(std::string_view bytes, bool plain_source);
-
-// Pairs of records that tie for some radio (the same name, or names that differ
-// only in case, in one table, over overlapping conditions).
-void FindTies(const std::vector<LintRecord>& records, std::vector<LintFinding>& findings);
+// Reads on past the lines that would stop the load; the first of them is marked.
+// Line numbers are the file's own (a working copy's marker lines counted).
+LintResult ScanParametersFile(const std::filesystem::path& file, bool plain_source);
 
 // Records that can never match, and decimals where the band-limits table keeps whole
 // numbers.

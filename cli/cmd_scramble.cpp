@@ -1,38 +1,59 @@
-// scramble / unscramble: the "PCA Set" form of the component's data files.
-#include <fstream>
+// scramble / unscramble: the "PCA Set" form of the component's data files. A named
+// output file is replaced atomically, so IN and OUT may be the same file and a full
+// disk leaves the old file as it was.
+#include <CLI/CLI.hpp>
 #include <iostream>
 #include <iterator>
-#include <sstream>
+#include <optional>
 
 #include "cli/command.h"
 #include "cli/tool_session.h"
+#include "cli/why_unreadable.h"
+#include "common/atomic_file.h"
 #include "common/codepage.h"
 #include "common/common_globals.h"
 #include "common/text_file.h"
+#include "vx4820cal/error.h"
 
 namespace vx4820cal::cli {
 namespace {
 
-std::string ReadInput(const std::string& name) {
-  if (name.empty() || name == "-") {
+bool IsStandardStream(const std::string& name) { return name.empty() || name == "-"; }
+
+std::string NameForPeople(const std::string& name) { return IsStandardStream(name) ? "standard input" : name; }
+
+// The input's bytes; none, diagnosed, when it cannot be read.
+std::optional<std::string> ReadInput(ToolSession& session, const std::string& name) {
+  if (IsStandardStream(name)) {
     return std::string(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
   }
-  std::ifstream in(name, std::ios::binary);
-  if (!in) throw UsageError{"cannot read " + name};
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  if (std::string why = WhyUnreadable(name); !why.empty()) {
+    session.Fail(name + ": " + why);
+    return std::nullopt;
+  }
+  try {
+    return ReadFileBytes(name);
+  } catch (const std::exception& failure) {
+    session.Fail(name + ": cannot be read: " + failure.what());
+    return std::nullopt;
+  }
 }
 
-void WriteOutput(const std::string& name, const std::string& bytes) {
-  if (name.empty() || name == "-") {
+// Writes the output; a file that cannot be written is diagnosed and left as it was.
+int WriteOutput(ToolSession& session, const std::string& name, const std::string& bytes) {
+  if (IsStandardStream(name)) {
     std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    std::cout.flush();
-    return;
+    return kExitOk;  // the session checks that stdout took it
   }
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw UsageError{"cannot write " + name};
+  try {
+    calparams::ReplaceFileAtomically(name, bytes);
+    return kExitOk;
+  } catch (const Error& failure) {
+    session.Fail(name + ": cannot be written: " + failure.Description());
+  } catch (const std::exception& failure) {
+    session.Fail(name + ": cannot be written: " + failure.what());
+  }
+  return kExitError;
 }
 
 // Input lines for scrambling end at LF, CR LF or CR.
@@ -51,60 +72,73 @@ std::vector<std::string_view> SplitAnyLineEnd(std::string_view bytes) {
   return lines;
 }
 
-std::pair<std::string, std::string> InOut(const Invocation& invocation) {
-  auto files = OptionReader(invocation.args).Positionals();
-  if (files.size() > 2) throw UsageError{"too many files"};
-  return {files.size() > 0 ? files[0] : "", files.size() > 1 ? files[1] : ""};
-}
+struct InOut {
+  std::string in;
+  std::string out;
+};
 
-int Scramble(const Invocation& invocation) {
-  auto [in, out] = InOut(invocation);
-  std::string input = ReadInput(in);
-  ToolSession session(invocation);
+int Scramble(const Invocation& invocation, const InOut& files) {
+  ToolSession session(invocation, ToolSession::Reads::kGivenFiles);
   return session.Run([&] {
+    std::optional<std::string> input = ReadInput(session, files.in);
+    if (!input) return kExitError;
     std::string output = std::string(kScrambledMarker) + "\r\n";
-    for (std::string_view line : SplitAnyLineEnd(input)) {
+    for (std::string_view line : SplitAnyLineEnd(*input)) {
       output += EncryptString(Cp1252ToUtf8(line));
       output += "\r\n";
     }
-    WriteOutput(out, output);
-    return kExitOk;
+    return WriteOutput(session, files.out, output);
   });
 }
 
-int Unscramble(const Invocation& invocation) {
-  auto [in, out] = InOut(invocation);
-  std::string input = ReadInput(in);
-  ToolSession session(invocation);
+int Unscramble(const Invocation& invocation, const InOut& files) {
+  ToolSession session(invocation, ToolSession::Reads::kGivenFiles);
   return session.Run([&] {
-    LineReader lines(input);
-    if (lines.AtEnd() || lines.Next() != kScrambledMarker) {
-      WriteOutput(out, input);
-      return kExitOk;
-    }
+    std::optional<std::string> input = ReadInput(session, files.in);
+    if (!input) return kExitError;
+    LineReader lines(*input);
+    if (lines.AtEnd() || lines.Next() != kScrambledMarker) return WriteOutput(session, files.out, *input);
     std::string output;
     while (!lines.AtEnd()) {
-      output += Utf8ToCp1252(DecryptString(lines.Next()));
+      std::string_view line = lines.Next();
+      std::string text;
+      try {
+        text = DecryptString(line);
+      } catch (const Error&) {
+        if (invocation.strict) throw;
+        session.Fail(NameForPeople(files.in) + ":" + std::to_string(lines.LineNumber()) +
+                     ": the line does not descramble (it is no scrambled text); nothing was written");
+        return kExitError;
+      }
+      output += Utf8ToCp1252(text);
       output += "\r\n";
     }
-    WriteOutput(out, output);
-    return kExitOk;
+    return WriteOutput(session, files.out, output);
   });
+}
+
+std::function<CommandBody(CLI::App&)> WithFiles(int (*run)(const Invocation&, const InOut&)) {
+  return [run](CLI::App& app) {
+    auto files = std::make_shared<InOut>();
+    app.add_option("IN", files->in, "the input file; stdin when omitted or '-'");
+    app.add_option("OUT", files->out, "the output file; stdout when omitted or '-'");
+    return [run, files](const Invocation& invocation) { return run(invocation, *files); };
+  };
 }
 
 const bool kRegistered =
-    RegisterCommand({"scramble", "scramble [IN [OUT]]",
-                     "Write the \"PCA Set\" scrambled form of a plain data file.",
+    RegisterCommand({"scramble", "Write the \"PCA Set\" scrambled form of a plain data file.",
                      "Reads IN (default: stdin) as Windows-1252 lines ended by LF, CR LF or CR and\n"
                      "writes OUT (default: stdout): the line \"PCA Set\", then each line scrambled,\n"
-                     "every line ended by CR LF. '-' names stdin or stdout.\n",
-                     Scramble}) &&
-    RegisterCommand({"unscramble", "unscramble [IN [OUT]]",
-                     "Write the plain form of a \"PCA Set\" scrambled data file.",
+                     "every line ended by CR LF. '-' names stdin or stdout. OUT is replaced only\n"
+                     "once the new file is complete, so IN and OUT may be the same file.\n",
+                     WithFiles(Scramble)}) &&
+    RegisterCommand({"unscramble", "Write the plain form of a \"PCA Set\" scrambled data file.",
                      "When the first line of IN is exactly \"PCA Set\", every later line is\n"
                      "descrambled and written with CR LF; any other input is copied unchanged.\n"
-                     "A line that is not scrambled text is error 13.\n",
-                     Unscramble});
+                     "A line that is not scrambled text is named with its line and nothing is\n"
+                     "written (exit 1; with --strict, error 13). OUT is replaced as by scramble.\n",
+                     WithFiles(Unscramble)});
 
 }  // namespace
 }  // namespace vx4820cal::cli

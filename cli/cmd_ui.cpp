@@ -1,4 +1,5 @@
 // ui dump / ui get: the field metadata the component reads from its UI field data file.
+#include <CLI/CLI.hpp>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -7,7 +8,11 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/json_output.h"
 #include "cli/tool_session.h"
+#include "cli/ui_file_linter.h"
+#include "cli/why_unreadable.h"
+#include "common/text_file.h"
 #include "ui/tier_ui.h"
 #include "ui/user_fields.h"
 #include "ui/user_interface_module.h"
@@ -60,12 +65,45 @@ class DumpWriter {
   std::string buffer_;
 };
 
-int Dump(const Invocation& invocation) {
-  if (!OptionReader(invocation.args).Positionals().empty()) throw UsageError{"ui dump takes no arguments"};
+nlohmann::ordered_json DumpObject(const clsUserField& field) {
+  return {{"UIID", field.UIID()},
+          {"Label", field.Label()},
+          {"HelpID", field.HelpID()},
+          {"Units", field.Units()},
+          {"UIWidth", field.UIWidth()},
+          {"UIWidthDefault", field.UIWidthDefault()},
+          {"FactAccessLevel", field.FactAccessLevel()},
+          {"FactButCustVis", field.FactButCustVis()},
+          {"CustAccessLevel", field.CustAccessLevel()},
+          {"SpclRestrictions", field.SpclRestrictions()},
+          {"NavLabel", field.NavLabel()},
+          {"ATGridID", field.ATGridID()},
+          {"DecimalSymbol", field.DecimalSymbol()}};
+}
+
+// The line at which the reading of a file that could be opened stopped.
+void DiagnoseStoppedReading(ToolSession& session) {
+  for (const LintFinding& finding : LintUiFieldFile(ReadFileBytes(DataFile()))) {
+    if (!finding.stops_load) continue;
+    session.Fail(DataFile().string() + ":" + std::to_string(finding.line) + ": " + finding.message);
+    return;
+  }
+  session.Fail(DataFile().string() + ": the reading stopped early");
+}
+
+int Dump(const Invocation& invocation, bool json) {
   ToolSession session(invocation);
   return session.Run([&] {
     colUserFields fields;
-    fields.ReadInDataFromTextFile(DataFile());
+    std::string why = WhyUnreadable(DataFile());
+    if (!why.empty()) session.Fail(DataFile().string() + ": " + why);
+    if (!fields.ReadInDataFromTextFile(DataFile()) && why.empty()) DiagnoseStoppedReading(session);
+    if (json) {
+      nlohmann::ordered_json records = nlohmann::ordered_json::array();
+      fields.ForEach([&](const clsUserField& field) { records.push_back(DumpObject(field)); });
+      PrintJson(records);
+      return kExitOk;
+    }
     std::cout << "UIID\tLabel\tHelpID\tUnits\tUIWidth\tUIWidthDefault\tFactAccessLevel\tFactButCustVis\t"
                  "CustAccessLevel\tSpclRestrictions\tNavLabel\tATGridID\tDecimalSymbol\n";
     DumpWriter writer;
@@ -113,14 +151,15 @@ std::vector<LookupRow> AskAll(ItierUserInterface& ui, const std::string& uiid) {
           Ask(ui, "GetDecimalSymbolByUIID", uiid, &UI::GetDecimalSymbolByUIID)};
 }
 
-void PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<LookupRow>& rows) {
+// False when the field is not defined.
+bool PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<LookupRow>& rows) {
   bool any = false;
   for (const LookupRow& row : rows) any = any || row.answered;
   if (!any) {
     out << "Field \"" << uiid << "\" is not defined in " << DataFile().string()
         << (std::filesystem::exists(DataFile()) ? "" : " (the file does not exist)")
         << ": every lookup answers false.\n";
-    return;
+    return false;
   }
   out << "Field \"" << uiid << "\" (" << DataFile().string() << ")\n";
   size_t width = 0;
@@ -129,37 +168,39 @@ void PrintLookups(std::ostream& out, const std::string& uiid, const std::vector<
     out << "  " << row.operation << std::string(width - row.operation.size() + 2, ' ')
         << (row.answered ? row.answer : "(no answer)") << '\n';
   }
+  return true;
 }
 
-int Get(const Invocation& invocation) {
-  std::vector<std::string> words = OptionReader(invocation.args).Positionals();
-  if (words.size() != 1) throw UsageError{"give exactly one UIID"};
+int Get(const Invocation& invocation, const std::string& uiid) {
   ToolSession session(invocation);
   return session.Run([&] {
     std::shared_ptr<ItierUserInterface> ui = NewTierUI();
     std::shared_ptr<Itier> no_tier;
     ObjectRef no_schema_module;
-    if (!ui->InitialiseUserInterface(no_tier, no_schema_module)) return kExitOk;
-    PrintLookups(std::cout, words[0], AskAll(*ui, words[0]));
-    return kExitOk;
+    if (!ui->InitialiseUserInterface(no_tier, no_schema_module)) return kExitError;
+    return PrintLookups(std::cout, uiid, AskAll(*ui, uiid)) ? kExitOk : kExitError;
   });
 }
 
+CommandBody DefineGet(CLI::App& app) {
+  auto uiid = std::make_shared<std::string>();
+  app.add_option("UIID", *uiid, "the field's UIID (any letter case)")->required();
+  return [uiid](const Invocation& invocation) { return Get(invocation, *uiid); };
+}
+
 const bool kRegistered =
-    RegisterCommand({"ui dump", "ui dump",
-                     "Print every field record of the UI field data file as a TSV.",
+    RegisterCommand({"ui dump", "Print every field record of the UI field data file as a TSV.",
                      "Reads DIR/VX4820CAL_UI_U.dat (plain or \"PCA Set\" scrambled) into a new field\n"
                      "collection and prints a header line, then one line per record in file order,\n"
                      "tab separated; Booleans as true/false. A file that cannot be opened prints the\n"
                      "header only. Lines without a UIID are skipped; a duplicate UIID is reported\n"
                      "and dropped, and a line that cannot be read ends the reading (reported).\n",
-                     Dump}) &&
-    RegisterCommand({"ui get", "ui get UIID",
-                     "Show the tier user interface's ten answers for one field.",
+                     WithFormatOption(Dump)}) &&
+    RegisterCommand({"ui get", "Show the tier user interface's ten answers for one field.",
                      "Loads DIR/VX4820CAL_UI_U.dat as the tier does and asks each lookup of the\n"
                      "tier user interface for UIID (letter case does not matter). A field the file\n"
                      "does not define is said so plainly.\n",
-                     Get});
+                     DefineGet});
 
 }  // namespace
 }  // namespace vx4820cal::cli

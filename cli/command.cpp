@@ -1,5 +1,7 @@
 #include "cli/command.h"
 
+#include <CLI/CLI.hpp>
+
 namespace vx4820cal::cli {
 
 static std::vector<Command>& Registry() {
@@ -14,41 +16,33 @@ bool RegisterCommand(Command command) {
 
 const std::vector<Command>& Commands() { return Registry(); }
 
-std::string OptionReader::Value(const std::string& name, const std::string& fallback) {
-  for (size_t i = 0; i < args_.size(); ++i) {
-    if (args_[i] != name) continue;
-    if (i + 1 >= args_.size()) throw UsageError{name + " needs a value"};
-    return args_[i + 1];
-  }
-  return fallback;
+namespace {
+
+std::string NotEmpty(const std::string& value) { return value.empty() ? "an empty value is not allowed" : ""; }
+
+}  // namespace
+
+void AddValueOption(CLI::App& app, const std::string& name, std::string& value, const std::string& help,
+                    bool required) {
+  CLI::Option* option =
+      app.add_option(name, value, help)->check(NotEmpty)->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  option->required(required);
 }
 
-std::string OptionReader::Required(const std::string& name) {
-  if (!Has(name)) throw UsageError{"missing " + name};
-  return Value(name);
+void AddFormatOption(CLI::App& app, bool& json) {
+  app.add_option_function<std::string>(
+         "--format", [&json](const std::string& format) { json = format == "json"; },
+         "text (default) or json: one JSON document on stdout")
+      ->check(CLI::IsMember({"text", "json"}))
+      ->multi_option_policy(CLI::MultiOptionPolicy::Throw);
 }
 
-bool OptionReader::Has(const std::string& name) const {
-  for (const auto& arg : args_) {
-    if (arg == name) return true;
-  }
-  return false;
-}
-
-std::vector<std::string> OptionReader::Positionals(const std::vector<std::string>& known_flags) const {
-  std::vector<std::string> positionals;
-  for (size_t i = 0; i < args_.size(); ++i) {
-    const std::string& arg = args_[i];
-    if (arg.size() > 2 && arg.rfind("--", 0) == 0) {
-      bool known = false;
-      for (const auto& flag : known_flags) known = known || flag == arg;
-      if (!known) throw UsageError{"unknown option " + arg};
-      ++i;  // its value
-      continue;
-    }
-    positionals.push_back(arg);
-  }
-  return positionals;
+std::function<CommandBody(CLI::App&)> WithFormatOption(int (*run)(const Invocation&, bool json)) {
+  return [run](CLI::App& app) {
+    auto json = std::make_shared<bool>(false);
+    AddFormatOption(app, *json);
+    return [run, json](const Invocation& invocation) { return run(invocation, *json); };
+  };
 }
 
 }  // namespace vx4820cal::cli

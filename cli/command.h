@@ -1,24 +1,29 @@
 #pragma once
-// The tool's commands: each registers itself with its words, usage and help, so
-// main() only parses the global options and dispatches.
+// The tool's commands: each registers itself with its words, summary and help and
+// declares its own options, so main() only builds the command line and dispatches.
 #include <filesystem>
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <vector>
 
+namespace CLI {
+class App;
+}
+
 namespace vx4820cal::cli {
 
-// Exit statuses of the tool.
+// Exit statuses of the tool, one meaning each.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitError = 1;
+inline constexpr int kExitError = 1;  // the command could not do its work
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitTerminated = 3;
 
+// The global options, read before the command runs.
 struct Invocation {
-  std::vector<std::string> args;  // what follows the command words, global options removed
-  std::filesystem::path dir;      // the component folder
+  std::filesystem::path dir;  // the component folder
+  bool dir_given = false;     // --dir named it (else the library's folder)
   bool strict = false;
+  bool colour = false;  // colour on stdout
 };
 
 // Thrown by a command for bad arguments; main prints it with the usage and exits 2.
@@ -26,31 +31,27 @@ struct UsageError {
   std::string message;
 };
 
+using CommandBody = std::function<int(const Invocation&)>;
+
 struct Command {
   std::string words;    // "params table"
-  std::string usage;    // "params table --table T --band B ..."
-  std::string summary;  // one line for the tool's help
+  std::string summary;  // one line for the help of the tool or the group
   std::string help;     // the rest of the command's --help
-  std::function<int(const Invocation&)> run;
+  // Declares the command's options and arguments on its own part of the command
+  // line and returns the body that runs with what they received.
+  std::function<CommandBody(CLI::App&)> define;
 };
 
 // Adds a command; used through a static registrar in each command's file.
 bool RegisterCommand(Command command);
 const std::vector<Command>& Commands();
 
-// Option helpers for commands: "--name value" pairs and bare arguments.
-class OptionReader {
- public:
-  explicit OptionReader(const std::vector<std::string>& args) : args_(args) {}
-  // The value of --name, or fallback when it is absent; a --name without value is a usage error.
-  std::string Value(const std::string& name, const std::string& fallback = "");
-  std::string Required(const std::string& name);
-  bool Has(const std::string& name) const;
-  // Arguments that are no options, in order; an unknown option is a usage error.
-  std::vector<std::string> Positionals(const std::vector<std::string>& known_flags = {}) const;
-
- private:
-  const std::vector<std::string>& args_;
-};
+// Declares a value option that may be given once and never empty.
+void AddValueOption(CLI::App& app, const std::string& name, std::string& value, const std::string& help,
+                    bool required = false);
+// Declares "--format text|json"; json is true for the JSON form.
+void AddFormatOption(CLI::App& app, bool& json);
+// The definition of a command whose only option is --format.
+std::function<CommandBody(CLI::App&)> WithFormatOption(int (*run)(const Invocation&, bool json));
 
 }  // namespace vx4820cal::cli

@@ -31,7 +31,7 @@ void Transcript::Row(const std::vector<std::string>& cells, const std::vector<si
 bool Transcript::Expect(bool ok, const std::string& expected) {
   if (!ok) {
     ++surprises_;
-    out_ << kIndent << "! not as expected: " << expected << '\n';
+    out_ << kIndent << "! not as expected; expected: " << expected << '\n';
   }
   return ok;
 }

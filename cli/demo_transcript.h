@@ -25,7 +25,7 @@ class Transcript {
   int surprises_ = 0;
 };
 
-std::string YesNoText(bool value);     // "True" / "False", as the host writes Booleans
+std::string YesNoText(bool value);  // "True" / "False", as the host writes Booleans
 std::string Joined(const std::vector<std::string>& texts, const std::string& separator);
 
 }  // namespace vx4820cal::cli

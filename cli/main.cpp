@@ -1,95 +1,130 @@
 // vx4820cal: a small host of the component for the people who maintain its data
-// files. Global options may stand anywhere after the command words.
+// files. Global options may stand anywhere, before or after the command words.
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <cstdlib>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/command_line_hints.h"
+#include "cli/tool_session.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::cli {
 namespace {
 
-void PrintToolHelp(std::ostream& out) {
-  out << "Usage: vx4820cal COMMAND [ARGS] [--dir DIR] [--strict]\n\n"
-         "A host for the VX4820CAL calibration tier: reads its data files from a\n"
-         "component folder and prints what the component answers.\n\nCommands:\n";
-  for (const auto& command : Commands()) {
-    out << "  " << command.usage << "\n      " << command.summary << '\n';
-  }
-  out << "\nGlobal options:\n"
-         "  --dir DIR   the component folder (default: the folder of the component's library)\n"
-         "  --strict    leave error reporting unarmed: the first error is printed as\n"
-         "              'error N' and its description, and the tool exits 1\n"
-         "  --help      this text, or a command's own help after its words\n\n"
-         "Exit status: 0 done, 1 error (--strict), 2 usage error, 3 the component asked\n"
-         "to end the application (its message boxes are written to stderr).\n";
+const std::map<std::string, std::string>& GroupSummaries() {
+  static const std::map<std::string, std::string> summaries = {
+      {"params", "The calibration parameters file: lookups, their reasons, checks and differences."},
+      {"ui", "The UI field data file: its records, one field's answers, checks."}};
+  return summaries;
 }
 
-// The longest registered command whose words start the argument list.
-const Command* FindCommand(const std::vector<std::string>& args, size_t& word_count) {
-  const Command* best = nullptr;
-  for (const auto& command : Commands()) {
-    std::vector<std::string> words;
-    for (size_t start = 0, space; start <= command.words.size(); start = space + 1) {
-      space = command.words.find(' ', start);
-      if (space == std::string::npos) space = command.words.size();
-      words.push_back(command.words.substr(start, space - start));
-    }
-    if (words.size() > args.size()) continue;
-    bool match = true;
-    for (size_t i = 0; i < words.size(); ++i) match = match && args[i] == words[i];
-    if (match && (!best || words.size() > word_count)) {
-      best = &command;
-      word_count = words.size();
-    }
+constexpr const char* kGlobalOptionsNote =
+    "\nGlobal options (anywhere on the line): --dir DIR, --strict, --color auto|always|never;\n"
+    "see 'vx4820cal --help'.\n";
+
+struct GlobalOptions {
+  std::string dir;
+  std::string colour = "auto";
+  bool strict = false;
+};
+
+void AddGlobalOptions(CLI::App& app, GlobalOptions& options) {
+  AddValueOption(app, "--dir", options.dir, "the component folder (default: the folder of the component's library)");
+  app.add_flag("--strict", options.strict,
+               "leave error reporting unarmed: the first error is printed as 'error N' and its description, exit 1");
+  AddValueOption(app, "--color", options.colour, "colour on stdout: auto (default; not with NO_COLOR), always, never");
+  app.get_option("--color")->check(CLI::IsMember({"auto", "always", "never"}));
+  app.set_version_flag("--version", "vx4820cal " VX4820CAL_VERSION, "print the tool's version");
+}
+
+bool ColourWanted(const std::string& choice) {
+  if (choice != "auto") return choice == "always";
+  const char* no_colour = std::getenv("NO_COLOR");
+  return ::isatty(STDOUT_FILENO) == 1 && (no_colour == nullptr || *no_colour == '\0');
+}
+
+// The group's part of the command line, made on first use.
+CLI::App* Group(CLI::App& parent, const std::string& word) {
+  for (CLI::App* group : parent.get_subcommands([&](const CLI::App* app) { return app->get_name() == word; })) {
+    return group;
   }
-  return best;
+  auto summary = GroupSummaries().find(word);
+  CLI::App* group = parent.add_subcommand(word, summary == GroupSummaries().end() ? "" : summary->second);
+  group->require_subcommand(1)->fallthrough();
+  return group;
+}
+
+struct Leaf {
+  CLI::App* app;
+  CommandBody body;
+};
+
+std::vector<Leaf> DefineCommands(CLI::App& app) {
+  std::vector<Leaf> leaves;
+  for (const Command& command : Commands()) {
+    std::vector<std::string> words = CLI::detail::split(command.words, ' ');
+    CLI::App* parent = &app;
+    for (size_t i = 0; i + 1 < words.size(); ++i) parent = Group(*parent, words[i]);
+    CLI::App* leaf = parent->add_subcommand(words.back(), command.summary);
+    leaf->footer(command.help + kGlobalOptionsNote)->fallthrough();
+    leaves.push_back({leaf, command.define(*leaf)});
+  }
+  return leaves;
 }
 
 int Main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    PrintToolHelp(args.empty() ? std::cerr : std::cout);
-    return args.empty() ? kExitUsage : kExitOk;
-  }
-  size_t word_count = 0;
-  const Command* command = FindCommand(args, word_count);
-  if (!command) {
-    std::cerr << "vx4820cal: unknown command '" << args[0] << "'\n\n";
-    PrintToolHelp(std::cerr);
+  CLI::App app(
+      "A host for the VX4820CAL calibration tier: reads its data files from a component folder\n"
+      "and prints what the component answers.",
+      "vx4820cal");
+  app.footer(
+      "Exit status: 0 done, 1 the command could not do its work, 2 usage error, 3 the component\n"
+      "asked to end the application. Message boxes and diagnostics are written to stderr.");
+  app.require_subcommand(1)->allow_extras();
+  GlobalOptions global;
+  AddGlobalOptions(app, global);
+  std::vector<Leaf> leaves = DefineCommands(app);
+  if (argc <= 1) {
+    std::cerr << app.help();
     return kExitUsage;
   }
-  Invocation invocation;
-  bool help = false;
-  for (size_t i = word_count; i < args.size(); ++i) {
-    if (args[i] == "--strict") {
-      invocation.strict = true;
-    } else if (args[i] == "--help" || args[i] == "-h") {
-      help = true;
-    } else if (args[i] == "--dir") {
-      if (i + 1 >= args.size()) {
-        std::cerr << "vx4820cal: --dir needs a folder\n";
-        return kExitUsage;
-      }
-      invocation.dir = args[++i];
-    } else {
-      invocation.args.push_back(args[i]);
-    }
-  }
-  if (help) {
-    std::cout << "Usage: vx4820cal " << command->usage << "\n\n" << command->summary << "\n";
-    if (!command->help.empty()) std::cout << '\n' << command->help;
-    return kExitOk;
-  }
-  if (invocation.dir.empty()) invocation.dir = ComponentFolder();
   try {
-    return command->run(invocation);
-  } catch (const UsageError& usage) {
-    std::cerr << "vx4820cal " << command->words << ": " << usage.message << "\nUsage: vx4820cal " << command->usage
+    app.parse(argc, argv);
+  } catch (const CLI::Success& done) {
+    int status = app.exit(done);
+    if (FlushStandardOutput()) return status;
+    std::cerr << "vx4820cal: " << kStandardOutputFailure << '\n';
+    return kExitError;
+  } catch (const CLI::ParseError& failure) {
+    // A mistyped word leaves the command line short of a command: name the word.
+    std::cerr << (app.remaining().empty() ? UsageMessage(app, failure)
+                                          : UnknownWordMessage(app, app.remaining().front()))
               << '\n';
     return kExitUsage;
   }
+  if (!app.remaining().empty()) {
+    std::cerr << UnknownWordMessage(app, app.remaining().front()) << '\n';
+    return kExitUsage;
+  }
+  Invocation invocation{global.dir.empty() ? ComponentFolder() : std::filesystem::path(global.dir), !global.dir.empty(),
+                        global.strict, ColourWanted(global.colour)};
+  for (const Leaf& leaf : leaves) {
+    if (!leaf.app->parsed()) continue;
+    try {
+      return leaf.body(invocation);
+    } catch (const UsageError& usage) {
+      std::cerr << CommandPath(*leaf.app) << ": " << usage.message << " (see '" << CommandPath(*leaf.app)
+                << " --help')\n";
+      return kExitUsage;
+    }
+  }
+  return kExitUsage;
 }
 
 }  // namespace

@@ -24,12 +24,27 @@ std::shared_ptr<TerminalMessageBoxes> TerminalMessageBoxes::ForThisProcess() {
 }
 
 int32_t TerminalMessageBoxes::Show(const std::string& text, const std::string& title, int32_t style) {
+  bool yes_no = IsYesNoStyle(style);
+  if (!yes_no && last_countable_ && title == last_title_ && text == last_text_) {
+    ++repeats_;
+    return kAnswerOk;
+  }
+  EndRun();
   std::cout.flush();  // what the tool printed so far comes before the box
   out_ << '[' << title << "]\n" << WithUnixLineBreaks(text) << '\n';
   int32_t answer = kAnswerOk;
-  if (IsYesNoStyle(style)) answer = person_ ? AskPerson() : ScriptedAnswer();
+  if (yes_no) answer = person_ ? AskPerson() : ScriptedAnswer();
   out_ << '\n' << std::flush;
+  last_countable_ = !yes_no;
+  last_title_ = title;
+  last_text_ = text;
   return answer;
+}
+
+void TerminalMessageBoxes::EndRun() {
+  if (repeats_ > 0) out_ << "(repeated " << repeats_ << " more times)\n\n" << std::flush;
+  repeats_ = 0;
+  last_countable_ = false;
 }
 
 int32_t TerminalMessageBoxes::AskPerson() {

@@ -2,7 +2,9 @@
 // The tool's message boxes. Every box is written to the error stream as "[TITLE]",
 // its text (LF line breaks) and an empty line. A Yes/No box is put to the person when
 // the tool runs on a terminal; without one (scripts, tests, no stdin) it takes the
-// next scripted answer, or No: nothing unattended agrees to a question.
+// next scripted answer, or No: nothing unattended agrees to a question. A box the
+// same as the one written just before it is counted, not written; the run ends with
+// one line "(repeated N more times)" and an empty line. Yes/No boxes are always asked.
 #include <cstdint>
 #include <deque>
 #include <iosfwd>
@@ -27,6 +29,9 @@ class TerminalMessageBoxes : public MessageBoxService {
   void ScriptAnswers(std::vector<int32_t> answers) { answers_.assign(answers.begin(), answers.end()); }
   bool AsksPerson() const { return person_ != nullptr; }
 
+  // Ends a run of repeated boxes: writes how many were left out, if any.
+  void EndRun();
+
  private:
   int32_t AskPerson();
   int32_t ScriptedAnswer();
@@ -34,6 +39,10 @@ class TerminalMessageBoxes : public MessageBoxService {
   std::ostream& out_;
   std::istream* person_;
   std::deque<int32_t> answers_;
+  std::string last_title_;
+  std::string last_text_;
+  bool last_countable_ = false;  // the last thing written was a box a repeat may follow
+  size_t repeats_ = 0;
 };
 
 // True for a style with Yes and No buttons (52 among them).

@@ -42,9 +42,8 @@ TEST(DemoCommand, RunsTheWholeSessionAndShowsTheHostsBoxesOnStderr) {
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   for (const char* line : {"Initialize                  True", "tier key                    VX4820CAL.0003",
                            "PowerSetPointHigh           15000", "CAL DATA OVERWRITE WARNING  Yes",
-                           "PortCommand                 0 on port 2, 1 on port 2",
-                           "FormValidationByFormName    True", "0 provider-info record(s) alive",
-                           "The session went as expected."}) {
+                           "PortCommand                 0 on port 2, 1 on port 2", "FormValidationByFormName    True",
+                           "0 provider-info record(s) alive", "The session went as expected."}) {
     EXPECT_TRUE(Contains(run.out, line)) << line;
   }
   EXPECT_FALSE(Contains(run.out, "not as expected"));
@@ -57,6 +56,8 @@ TEST(DemoCommand, AFolderWithoutDataStopsAfterInitializeWithTheComponentsReport)
   auto run = RunTool({"demo", "--dir", empty.Path().string()});
   EXPECT_EQ(run.status, 3);
   EXPECT_TRUE(Contains(run.out, "Initialize                  False"));
+  // The transcript says what was expected, not what happened.
+  EXPECT_TRUE(Contains(run.out, "! not as expected; expected: Initialize returns True")) << run.out;
   EXPECT_TRUE(Contains(run.out, "asked to end the application"));
   EXPECT_EQ(run.err, "[Programming Application]\nVX4820CAL: LoadFile\nFile not found\n\n");
 }
@@ -122,8 +123,7 @@ TEST(DemoCommand, OnATerminalThePersonAnswersTheYesNoBoxes) {
   SampleFolder folder;
   // An answer that is neither is asked again; end-of-input (^D) after the two answers
   // would be a No to any further box.
-  std::optional<TerminalRun> on_terminal =
-      RunToolOnTerminal({"demo", "--dir", folder.Path()}, "perhaps\nn\nyes\n\x04");
+  std::optional<TerminalRun> on_terminal = RunToolOnTerminal({"demo", "--dir", folder.Path()}, "perhaps\nn\nyes\n\x04");
   if (!on_terminal) GTEST_SKIP() << "no pseudo-terminal on this machine";
   const TerminalRun& run = *on_terminal;
   EXPECT_EQ(run.status, 0) << run.out << run.terminal;

@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "common/text.h"
 #include "support/test_support.h"
 
 namespace vx4820cal {
 namespace {
 
 using testing::RunTool;
+using testing::ToolRun;
 
 TEST(ScrambleCommand, WritesMarkerAndScrambledLinesWithCrLf) {
   auto run = RunTool({"scramble"}, "abc\n");
@@ -34,9 +41,71 @@ TEST(UnscrambleCommand, CopiesUnscrambledInputAndReportsBadLines) {
   auto strict = RunTool({"unscramble", "--strict"}, "PCA Set\r\nXYZ\r\n");
   EXPECT_EQ(strict.status, 1);
   EXPECT_EQ(strict.err, "error 13\nVX4820CAL: DecryptString\nType mismatch\n");
-  auto host_like = RunTool({"unscramble"}, "PCA Set\r\nXYZ\r\n");
-  EXPECT_EQ(host_like.status, 3);
-  EXPECT_EQ(host_like.err, "[Programming Application]\nVX4820CAL: DecryptString\nType mismatch\n\n");
+  auto host_like = RunTool({"unscramble"}, "PCA Set\r\n662646\r\nXYZ\r\n");
+  EXPECT_EQ(host_like.status, 1);
+  EXPECT_EQ(host_like.out, "");
+  EXPECT_EQ(
+      host_like.err,
+      "vx4820cal: standard input:3: the line does not descramble (it is no scrambled text); nothing was written\n");
+}
+
+// The tool's exit status when run by the shell as command_line (the tool's path put
+// in front), with its output thrown away.
+int StatusOf(const std::string& prefix, const std::string& arguments) {
+  std::string command = prefix + " '" + VX4820CAL_TOOL_FILE + "' " + arguments + " 2>/dev/null";
+  int raw = std::system(command.c_str());
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+std::set<std::string> Files(const testing::TempDir& dir) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
+
+TEST(ScrambleCommand, AFullDiskLeavesTheInputWholeAndNoTemporaryFile) {
+  testing::TempDir dir;
+  const std::string plain = std::string(20000, 'x') + "\r\n";
+  // Writes beyond 8 KB fail as on a full disk (EFBIG, the signal ignored).
+  const std::string full_disk = "trap '' XFSZ; ulimit -f 16;";
+  struct Case {
+    const char* what;
+    std::string arguments;
+  } cases[] = {{"in place", "scramble '{D}/in.txt' '{D}/in.txt'"},
+               {"to a new file", "scramble '{D}/in.txt' '{D}/out.dat'"},
+               {"unscramble in place", "unscramble '{D}/in.txt' '{D}/in.txt'"}};
+  for (const Case& c : cases) {
+    dir.Write("in.txt", plain);
+    EXPECT_EQ(StatusOf(full_disk, ReplaceAll(c.arguments, "{D}", dir.Path().string())), 1) << c.what;
+    EXPECT_EQ(dir.Read("in.txt"), plain) << c.what;
+    EXPECT_EQ(Files(dir), std::set<std::string>{"in.txt"}) << c.what;
+  }
+  // Without the limit, in place works.
+  EXPECT_EQ(StatusOf("", "scramble '" + (dir / "in.txt").string() + "' '" + (dir / "in.txt").string() + "'"), 0);
+  EXPECT_EQ(dir.Read("in.txt").substr(0, 9), "PCA Set\r\n");
+}
+
+TEST(ScrambleCommand, WhatCannotBeReadOrWrittenFailsTheCommand) {
+  testing::TempDir dir;
+  dir.Write("in.txt", "abc\r\n");
+  std::string in = "'" + (dir / "in.txt").string() + "'";
+  struct Case {
+    const char* what;
+    std::string arguments;
+  } cases[] = {
+      {"stdout on a full device", "scramble " + in + " >/dev/full"},
+      {"unscramble to a full device", "unscramble " + in + " >/dev/full"},
+      {"help to a full device", "--help >/dev/full"},
+      {"a folder as input", "scramble '" + dir.Path().string() + "' -"},
+      {"a missing input", "unscramble '" + (dir / "none").string() + "'"},
+      {"an output in a missing folder", "scramble " + in + " '" + (dir / "no/out").string() + "'"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(StatusOf("", c.arguments), 1) << c.what;
+  ToolRun folder = RunTool({"scramble", dir.Path().string()});
+  EXPECT_EQ(folder.err, "vx4820cal: " + dir.Path().string() + ": is not a regular file\n");
+  EXPECT_EQ(folder.out, "");
 }
 
 TEST(ToolUsage, HelpAndUsageErrors) {

@@ -1,0 +1,84 @@
+#include "calparams/parameter_line_walker.h"
+
+#include "calparams/working_copy.h"
+#include "common/codepage.h"
+#include "common/common_globals.h"
+#include "common/scrambled_text.h"
+#include "common/text_file.h"
+#include "vx4820cal/error.h"
+
+namespace vx4820cal::calparams {
+
+void ParameterLineWalker::Walk() {
+  // A plain source without lines makes a working copy of the marker alone.
+  if (plain_source_ && lines_.AtEnd()) handler_.OnMarkerAtEnd({1, 1, false, {}});
+  while (NextText()) Take();
+}
+
+// The next line, decoded into one buffer kept for the whole file. A marker line
+// switches the rest of the file to the scrambled form and is replaced by the line
+// after it, which must exist. False at the end.
+bool ParameterLineWalker::NextText() {
+  while (!lines_.AtEnd()) {
+    std::string_view raw = lines_.Next();
+    line_.file_line = lines_.LineNumber();
+    handler_.OnRawLine(line_, raw);
+    if (!plain_source_ && raw == kScrambledMarker) {
+      line_.scrambled = true;
+      ++marker_lines_;
+      if (lines_.AtEnd()) {
+        handler_.OnMarkerAtEnd(line_);
+        return false;
+      }
+      raw = lines_.Next();
+      line_.file_line = lines_.LineNumber();
+      handler_.OnRawLine(line_, raw);
+    }
+    line_.source_line = line_.file_line - marker_lines_;
+    try {
+      if (line_.scrambled) {
+        DecryptInto(raw, text_);
+      } else {
+        text_ = Cp1252ToUtf8(plain_source_ ? WorkingCopyLine(raw) : raw);
+      }
+    } catch (const Error& error) {
+      lines_.DoneWithLine();
+      handler_.OnUndecodable(line_, error);
+      continue;
+    }
+    lines_.DoneWithLine();
+    line_.text = CutComment(text_);
+    return true;
+  }
+  return false;
+}
+
+void ParameterLineWalker::Take() {
+  ParsedLineView parsed = ParseLineView(line_.text);
+  switch (parsed.kind) {
+    case LineKind::kSectionHeader:
+      state_.EnterSection(TableNameOf(line_.text));
+      conditions_.reset();
+      handler_.OnSection(line_, state_);
+      break;
+    case LineKind::kHeaderKey: try { state_.Apply(parsed.key, std::string(parsed.value));
+      } catch (const Error& error) {
+        handler_.OnBadVersion(line_, parsed, error);
+        break;
+      }
+      conditions_.reset();
+      handler_.OnHeaderKey(line_, parsed);
+      break;
+    case LineKind::kBlank: break;
+    case LineKind::kParameter:
+      if (!conditions_) {
+        conditions_ = MakeConditions(state_.table, state_.bands, state_.models, state_.hw_version_start,
+                                     state_.hw_version_stop, state_.radio_options, pool_);
+      }
+      handler_.OnParameter(line_, parsed, conditions_, state_);
+      break;
+    case LineKind::kInvalid: handler_.OnInvalid(line_); break;
+  }
+}
+
+}  // namespace vx4820cal::calparams
