@@ -109,6 +109,24 @@ bool ReadHexWord(uint64_t digits, uint32_t& values) {
 }
 
 #if defined(__SSE2__)
+// The positions first, first + 1, ... first + 15 as bytes (modulo 256).
+__m128i SixteenPositions(unsigned char first) {
+  const __m128i steps = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  return _mm_add_epi8(_mm_set1_epi8(static_cast<char>(first)), steps);
+}
+
+// Sixteen scrambled codes to their 32 hex digits at out, high digit first.
+void WriteSixteenHexPairs(__m128i codes, char* out) {
+  auto digits = [](__m128i nibbles) {
+    const __m128i letters = _mm_and_si128(_mm_cmpgt_epi8(nibbles, _mm_set1_epi8(9)), _mm_set1_epi8(7));
+    return _mm_add_epi8(_mm_add_epi8(nibbles, _mm_set1_epi8('0')), letters);
+  };
+  const __m128i high = digits(_mm_and_si128(_mm_srli_epi16(codes, 4), _mm_set1_epi8(0x0F)));
+  const __m128i low = digits(_mm_and_si128(codes, _mm_set1_epi8(0x0F)));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(high, low));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), _mm_unpackhi_epi8(high, low));
+}
+
 // Bytes 0..15 to their hex digit values, with 0xFF in `valid` where a byte is a digit.
 __m128i HexNibbles(__m128i c, __m128i& valid) {
   const __m128i lower = _mm_or_si128(c, _mm_set1_epi8(0x20));
@@ -137,9 +155,7 @@ int ReadSixteenPairs(const char* digits, unsigned char first, __m128i& codes) {
   const __m128i b = HexNibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + 16)), valid_b);
   const __m128i all = _mm_set1_epi8(-1);
   const __m128i valid_pairs = _mm_packs_epi16(_mm_cmpeq_epi16(valid_a, all), _mm_cmpeq_epi16(valid_b, all));
-  const __m128i steps = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  const __m128i positions = _mm_add_epi8(_mm_set1_epi8(static_cast<char>(first)), steps);
-  codes = _mm_sub_epi8(_mm_packus_epi16(PairValues(a), PairValues(b)), positions);
+  codes = _mm_sub_epi8(_mm_packus_epi16(PairValues(a), PairValues(b)), SixteenPositions(first));
   return _mm_movemask_epi8(_mm_andnot_si128(_mm_cmplt_epi8(codes, _mm_setzero_si128()), valid_pairs));
 }
 
@@ -181,6 +197,18 @@ char* ScrambleCodes(std::string_view text, char* digits) {
   unsigned char position = 1;
   size_t i = 0;
   while (i < text.size()) {
+#if defined(__SSE2__)
+    if (i + 16 <= text.size()) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+      if (!kUtf8 || _mm_movemask_epi8(chunk) == 0) {
+        WriteSixteenHexPairs(_mm_add_epi8(chunk, SixteenPositions(position)), digits);
+        digits += 32;
+        i += 16;
+        position = static_cast<unsigned char>(position + 16);
+        continue;
+      }
+    }
+#endif
     if (kWordAtATime && i + 8 <= text.size()) {
       uint64_t word = LoadWord(text.data() + i);
       if (!kUtf8 || (word & kHighBits) == 0) {
