@@ -17,7 +17,7 @@
 #include "bench/generator.h"
 #include "calparams/working_copy.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 
 namespace vx4820cal::bench {
 namespace {

@@ -8,7 +8,7 @@
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "common/project_globals.h"
 #include "provider/band_limits.h"
 #include "vx4820cal/component.h"

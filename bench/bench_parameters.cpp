@@ -4,7 +4,7 @@
 
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/working_copy.h"
 #include "vx4820cal/component.h"
 

@@ -4,7 +4,7 @@
 #include "bench/bench_support.h"
 #include "bench/generator.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 
 namespace vx4820cal::bench {
 namespace {

@@ -9,7 +9,7 @@
 #include "bench/random.h"
 #include "bench/source_writer.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/text.h"
 #include "common/text_file.h"
 

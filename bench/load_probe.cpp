@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "vx4820cal/component.h"
 
 namespace {
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const long peak_after = PeakResidentKib();
   const size_t heap_after = HeapInUseBytes();
-  std::printf("load_s %.9f\ncpu_s %.9f\npeak_kib %ld\nheld_kib %zu\nrecords %zu\n", wall, cpu,
-              peak_after - peak_before, (heap_after - heap_before) / 1024, store->Records().size());
+  std::printf("load_s %.9f\ncpu_s %.9f\npeak_kib %ld\nheld_kib %zu\nrecords %zu\n", wall, cpu, peak_after - peak_before,
+              (heap_after - heap_before) / 1024, store->Records().size());
   return loaded ? 0 : 1;
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "calparams/match_query.h"
 #include "calparams/parameter_conditions.h"
+#include "calparams/table_lookup.h"
 
 namespace vx4820cal {
 

@@ -2,8 +2,7 @@
 
 #include "calparams/working_copy.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
-#include "common/scrambled_text.h"
+#include "common/scrambling.h"
 #include "common/text_file.h"
 #include "vx4820cal/error.h"
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "calparams/calibration_parameters.h"
 #include "calparams/parameter_errors.h"
 #include "calparams/parameter_line_walker.h"
-#include "calparams/parameter_store.h"
 #include "common/text_file.h"
 #include "vx4820cal/error.h"
 

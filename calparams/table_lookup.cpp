@@ -1,72 +1,60 @@
-// The two lookups. They give exactly the answers, errors and reports of a scan that
-// checks every record in store order, while visiting only the records of the table
-// asked for: a filled record of another table never matches and never fails its
-// check, so only the records that do fail (all of them for bad arguments, the
-// unfilled ones otherwise) are visited besides, in store order and before any other
-// error can arise. A filled record's check of a valid radio cannot fail and depends
-// on its conditions alone, so the records that share conditions are checked once.
-#include <array>
+#include "calparams/table_lookup.h"
 
-#include "calparams/best_selection.h"
-#include "calparams/parameter_errors.h"
-#include "calparams/parameter_store.h"
-#include "calparams/parameter_table.h"
-#include "common/conversions.h"
-#include "common/error_convention.h"
-#include "common/object_access.h"
-#include "vx4820cal/interfaces/imessenger.h"
-#include "vx4820cal/interfaces/itier.h"
+#include "calparams/calibration_parameter.h"
+#include "calparams/list_form.h"
+#include "common/text.h"
 
-namespace vx4820cal {
+namespace vx4820cal::calparams {
 
-std::shared_ptr<Collection> clsCalibrationParameters::GetTable(std::string strBand, std::string strModel,
-                                                               int16_t intHWVersion, std::string strTable,
-                                                               std::string strRadioOption) {
-  std::shared_ptr<Collection> result;
-  TrapAndReport("GetTable", [&] {
-    result = BuildTable(calparams::MatchQuery(strBand, strModel, intHWVersion, strTable, strRadioOption));
-  });
-  return result;
+namespace {
+
+bool ListAdmits(const ConditionList& list, const std::string& needle) {
+  return list.is_default || list.upper.find(needle) != std::string::npos;
 }
 
-std::shared_ptr<Collection> clsCalibrationParameters::BuildTable(const calparams::MatchQuery& query) const {
-  auto answer = std::make_shared<calparams::ParameterTable>();
-  if (!query.valid) {
-    // Every record's check fails; each is reported (or the first raised) in turn.
-    for (const clsCalibrationParameter& record : records_) record.IsMatch(query);
-    return answer;
+}  // namespace
+
+MatchQuery::MatchQuery(std::string_view band, std::string_view model, int16_t version, std::string_view table,
+                       std::string_view radio_option)
+    : valid(!table.empty() && !band.empty() && !model.empty() && IsVersionInRange(version)),
+      table_key(UCase(TrimView(table))),
+      hardware_version(version),
+      band_needle(ListNeedle(band)),
+      model_needle(ListNeedle(model)),
+      radio_option_needle(ListNeedle(radio_option)) {}
+
+MatchStage Evaluate(const ParameterConditions& conditions, const MatchQuery& query) {
+  if (conditions.table->key != query.table_key) return MatchStage::kTable;
+  if (query.hardware_version < conditions.hw_version_start || query.hardware_version > conditions.hw_version_stop) {
+    return MatchStage::kVersion;
   }
-  for (uint32_t position : unfilled_) records_[position].IsMatch(query);
-  calparams::Matches matches;
-  if (const TableIndex* table = IndexOfTable(query.table_key)) {
-    for (const Run& run : table->runs) {
-      if (calparams::Evaluate(*run.conditions, query) != calparams::MatchStage::kMatched) continue;
-      for (uint32_t i = run.first; i < run.first + run.count; ++i) matches.push_back(&records_[i]);
+  if (!ListAdmits(*conditions.bands, query.band_needle)) return MatchStage::kBand;
+  if (!ListAdmits(*conditions.models, query.model_needle)) {
+    return MatchStage::kModel;
+  }
+  if (!ListAdmits(*conditions.radio_options, query.radio_option_needle)) {
+    return MatchStage::kRadioOption;
+  }
+  return MatchStage::kMatched;
+}
+
+std::unordered_map<std::string_view, int32_t> GreatestWeightings(const Matches& matches) {
+  std::unordered_map<std::string_view, int32_t> greatest;
+  greatest.reserve(matches.size());
+  for (const clsCalibrationParameter* record : matches) {
+    auto [it, added] = greatest.try_emplace(record->NameView(), record->Weighting());
+    if (!added && record->Weighting() > it->second) it->second = record->Weighting();
+  }
+  return greatest;
+}
+
+void AddBestRecords(const Matches& matches, ParameterTable& answer) {
+  std::unordered_map<std::string_view, int32_t> greatest = GreatestWeightings(matches);
+  for (const clsCalibrationParameter* record : matches) {
+    if (record->Weighting() == greatest[record->NameView()]) {
+      answer.AddParameter(record->NameView(), record->Value());
     }
   }
-  calparams::AddBestRecords(matches, *answer);
-  return answer;
 }
 
-std::shared_ptr<Collection> clsCalibrationParameters::GetTableForConnectedRadio(std::shared_ptr<Itier>& objTier,
-                                                                                std::string strTable) {
-  std::shared_ptr<Collection> result;
-  TrapAndReport("GetTableForConnectedRadio", [&] {
-    std::array<std::string, 8> info;
-    {
-      std::shared_ptr<Imessenger> messenger = Required(Required(objTier)->Messenger());
-      messenger->GetConnectedRadioInfo(info[0], info[1], info[2], info[3], info[4], info[5], info[6], info[7]);
-    }
-    const std::string& model = info[0];
-    const std::string& band = info[4];
-    const std::string& hw_version = info[5];
-    const std::string& radio_option = info[7];
-    if (model.empty() || hw_version.empty() || band.empty() || radio_option.empty()) {
-      throw calparams::ParameterError(calparams::kInvalidConnectedRadio);
-    }
-    result = GetTable(band, model, TextToInteger(hw_version), strTable, radio_option);
-  });
-  return result;
-}
-
-}  // namespace vx4820cal
+}  // namespace vx4820cal::calparams

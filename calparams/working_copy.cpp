@@ -3,8 +3,7 @@
 #include <optional>
 
 #include "common/atomic_file.h"
-#include "common/common_globals.h"
-#include "common/scrambled_text.h"
+#include "common/scrambling.h"
 #include "common/text.h"
 #include "common/text_file.h"
 #include "platform/platform.h"

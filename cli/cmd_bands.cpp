@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "calparams/calibration_parameters.h"
-#include "calparams/parameter_store.h"
 #include "cli/command.h"
 #include "cli/json_output.h"
 #include "cli/parameters_diagnosis.h"

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <memory>
 
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/parameters_loader.h"
 #include "calparams/working_copy.h"
 #include "cli/cmd_params_common.h"

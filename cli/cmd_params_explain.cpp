@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "calparams/best_selection.h"
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameter.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/parameters_file.h"
+#include "calparams/table_lookup.h"
 #include "cli/cmd_params_common.h"
 #include "cli/json_output.h"
 #include "cli/lookup_outcome.h"

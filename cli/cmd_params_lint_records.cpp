@@ -5,7 +5,7 @@
 
 #include "calparams/list_form.h"
 #include "cli/cmd_params_lint.h"
-#include "common/common_globals.h"
+#include "common/conversions.h"
 #include "common/text.h"
 
 namespace vx4820cal::cli {

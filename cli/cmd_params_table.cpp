@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "calparams/calibration_parameters.h"
-#include "calparams/parameter_store.h"
 #include "calparams/parameter_table.h"
 #include "cli/cmd_params_common.h"
 #include "cli/json_output.h"

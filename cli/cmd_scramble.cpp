@@ -11,7 +11,7 @@
 #include "cli/why_unreadable.h"
 #include "common/atomic_file.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/text_file.h"
 #include "vx4820cal/error.h"
 

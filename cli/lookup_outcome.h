@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calparams/best_selection.h"
+#include "calparams/calibration_parameter.h"
+#include "calparams/table_lookup.h"
 
 namespace vx4820cal::cli {
 

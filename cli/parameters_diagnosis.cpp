@@ -1,6 +1,6 @@
 #include "cli/parameters_diagnosis.h"
 
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/parameters_file.h"
 #include "calparams/working_copy.h"
 #include "cli/cmd_params_lint.h"

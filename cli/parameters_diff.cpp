@@ -8,9 +8,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "calparams/calibration_parameter.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/list_form.h"
-#include "calparams/match_query.h"
-#include "calparams/parameter_store.h"
+#include "calparams/table_lookup.h"
 #include "cli/lookup_outcome.h"
 #include "cli/store_tables.h"
 #include "common/text.h"

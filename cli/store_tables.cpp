@@ -1,6 +1,6 @@
 #include "cli/store_tables.h"
 
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 
 namespace vx4820cal::cli {
 

@@ -8,7 +8,7 @@
 #include "cli/command_line_hints.h"
 #include "cli/utf8_misreading.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/conversions.h"
 #include "common/text.h"
 #include "common/text_file.h"

@@ -2,7 +2,7 @@
 // this thread.
 #include <optional>
 
-#include "common/common_globals.h"
+#include "common/decimal_symbol.h"
 #include "common/error_convention.h"
 #include "platform/platform.h"
 #include "vx4820cal/component.h"

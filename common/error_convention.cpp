@@ -80,4 +80,10 @@ Error ToError(std::exception_ptr in_flight) {
   }
 }
 
+void ReportInFlight(std::string_view procedure) {
+  Error error = ToError(std::current_exception());
+  AddErrorSource(error, procedure);
+  RaiseError(error.Number(), error.Source(), error.Description());
+}
+
 }  // namespace vx4820cal

@@ -32,16 +32,28 @@ std::shared_ptr<Iterminator> CurrentTerminator();
 // exceptions become the run-time error closest to them.
 Error ToError(std::exception_ptr in_flight);
 
-// Runs body under the common trap: on error, AddErrorSource then RaiseError. Returns
-// normally when reporting is armed; the caller's result keeps whatever it holds.
+// The catch side of the common trap: AddErrorSource, then RaiseError.
+void ReportInFlight(std::string_view procedure);
+
+// Runs body under the common trap. Returns normally when reporting is armed.
 template <class Body>
 void TrapAndReport(std::string_view procedure, Body&& body) {
   try {
     body();
   } catch (...) {
-    Error error = ToError(std::current_exception());
-    AddErrorSource(error, procedure);
-    RaiseError(error.Number(), error.Source(), error.Description());
+    ReportInFlight(procedure);
+  }
+}
+
+// The same for a procedure with a result: the body's result, or the fallback when
+// the trap caught an error and reporting is armed.
+template <class T, class Body>
+T TrapAndReport(std::string_view procedure, T fallback, Body&& body) {
+  try {
+    return body();
+  } catch (...) {
+    ReportInFlight(procedure);
+    return fallback;
   }
 }
 

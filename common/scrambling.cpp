@@ -10,9 +10,8 @@
 #endif
 
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/error_convention.h"
-#include "common/scrambled_text.h"
 
 namespace vx4820cal {
 namespace {

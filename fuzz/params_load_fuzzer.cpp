@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/working_copy.h"
 #include "fuzz_support.h"
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "calparams/parameter_store.h"
+#include "calparams/calibration_parameters.h"
 #include "calparams/parameter_table.h"
-#include "fuzz_support.h"
 #include "common/text.h"
+#include "fuzz_support.h"
 
 namespace {
 

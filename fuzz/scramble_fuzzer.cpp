@@ -5,7 +5,7 @@
 
 #include "fuzz_support.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 
 using namespace vx4820cal;
 

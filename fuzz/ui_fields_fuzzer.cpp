@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "fuzz_support.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/text_file.h"
 #include "ui/user_fields.h"
 

@@ -3,12 +3,12 @@
 #include <memory>
 #include <string_view>
 
-#include "provider/band_limits_fields.h"
 #include "common/conversions.h"
 #include "common/error_convention.h"
 #include "common/object_access.h"
 #include "common/project_globals.h"
 #include "common/text.h"
+#include "provider/band_limits_fields.h"
 #include "vx4820cal/collection.h"
 
 namespace vx4820cal {
@@ -21,7 +21,7 @@ constexpr const char* kParameterModel = "LR2930 Cal";
 constexpr int16_t kParameterHWVersion = 0;
 constexpr const char* kParameterRadioOption = "Default";
 
-thread_local std::vector<BandLimitsRecord> tBandLimitsTable;
+thread_local std::vector<BandLimitsRecord> tlsBandLimitsTable;
 
 // Converts the parameter's value to the field's type, as the run time converts a text.
 void Assign(int32_t& field, const Variant& value) { field = ToLong(value); }
@@ -37,28 +37,29 @@ void Fill(BandLimitsRecord& record, const BandLimitsField& field, const Variant&
 
 std::vector<std::string> BandCodes() { return Split(kBandCodeList, "|"); }
 
-const std::vector<BandLimitsRecord>& BandLimitsTable() { return tBandLimitsTable; }
+const std::vector<BandLimitsRecord>& BandLimitsTable() { return tlsBandLimitsTable; }
 
 void InitBandLimits() {
   TrapAndReport("InitBandLimits", [] {
     std::vector<std::string> codes = BandCodes();
-    tBandLimitsTable.assign(codes.size(), BandLimitsRecord{});
-    for (size_t i = 0; i < codes.size(); ++i) InitialiseBand(codes[i], tBandLimitsTable[i]);
+    tlsBandLimitsTable.assign(codes.size(), BandLimitsRecord{});
+    for (size_t i = 0; i < codes.size(); ++i) InitialiseBand(codes[i], tlsBandLimitsTable[i]);
   });
 }
 
-void InitialiseBand(std::string strBand, BandLimitsRecord& record) {
+void InitialiseBand(const std::string& band, BandLimitsRecord& record) {
   TrapAndReport("InitialiseBand", [&] {
     std::shared_ptr<IcalParameters> store = Required(gobjCalParameters);
     // Both lookups are made before either answer is looked at.
     std::shared_ptr<Collection> limits =
-        store->GetTable(strBand, kParameterModel, kParameterHWVersion, kBandLimitsTableName, kParameterRadioOption);
+        store->GetTable(band, kParameterModel, kParameterHWVersion, kBandLimitsTableName, kParameterRadioOption);
     std::shared_ptr<Collection> factor =
-        store->GetTable(strBand, kParameterModel, kParameterHWVersion, kTcxoFactorTableName, kParameterRadioOption);
+        store->GetTable(band, kParameterModel, kParameterHWVersion, kTcxoFactorTableName, kParameterRadioOption);
     // No table at all: the lookup has already reported its own failure.
     if (!limits) return;
     for (const BandLimitsField& field : BandLimitsFields()) {
-      const std::shared_ptr<Collection>& table = std::string_view(field.table) == kBandLimitsTableName ? limits : factor;
+      const std::shared_ptr<Collection>& table =
+          std::string_view(field.table) == kBandLimitsTableName ? limits : factor;
       Fill(record, field, Required(table)->Item(std::string_view(field.name)));
     }
   });

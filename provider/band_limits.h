@@ -46,8 +46,8 @@ const std::vector<BandLimitsRecord>& BandLimitsTable();
 // Rebuilds this thread's table from gobjCalParameters, one band code after the other.
 void InitBandLimits();
 
-// Fills one record from the parameter tables of band strBand. Fields read before a
+// Fills one record from the parameter tables of the band. Fields read before a
 // failing parameter keep their new values.
-void InitialiseBand(std::string strBand, BandLimitsRecord& record);
+void InitialiseBand(const std::string& band, BandLimitsRecord& record);
 
 }  // namespace vx4820cal

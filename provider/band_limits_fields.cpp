@@ -2,7 +2,8 @@
 
 namespace vx4820cal {
 
-#define VX4820CAL_LIMITS_FIELD(name) BandLimitsField{#name, kBandLimitsTableName, &BandLimitsRecord::name}
+#define VX4820CAL_LIMITS_FIELD(name) \
+  BandLimitsField { #name, kBandLimitsTableName, &BandLimitsRecord::name }
 
 const std::array<BandLimitsField, kBandLimitsFieldCount>& BandLimitsFields() {
   static const std::array<BandLimitsField, kBandLimitsFieldCount> fields = {

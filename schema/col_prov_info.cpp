@@ -23,9 +23,7 @@ class colProvInfo final : public IcolProvInfo {
   }
 
   int32_t Count() override {
-    int32_t result = 0;
-    TrapAndReport("IcolProvInfo_Count", [&] { result = items_.Count(); });
-    return result;
+    return TrapAndReport("IcolProvInfo_Count", int32_t{0}, [&] { return items_.Count(); });
   }
 
   void Remove(const Variant& vntIndexKey) override {
@@ -33,11 +31,7 @@ class colProvInfo final : public IcolProvInfo {
   }
 
   ObjectRef NewEnum() override {
-    ObjectRef result;
-    TrapAndReport("NewEnum", [&] {
-      result = EnumerateSnapshot(items_);
-    });
-    return result;
+    return TrapAndReport("NewEnum", ObjectRef(), [&] { return EnumerateSnapshot(items_); });
   }
 
   // Never reports: a key that is absent, or that holds nothing, answers false.

@@ -2,10 +2,10 @@
 
 #include <utility>
 
-#include "schema/schema_support.h"
-#include "schema/col_prov_info.h"
 #include "common/error_convention.h"
 #include "common/object_access.h"
+#include "schema/col_prov_info.h"
+#include "schema/schema_support.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
 #include "vx4820cal/interfaces/iprovinfo.h"
@@ -13,15 +13,13 @@
 namespace vx4820cal {
 namespace {
 
-namespace support = modItierSchemaSupport;
-
 // A host record filled for one model, or none when the host cannot make one; a
 // record that fails is released here and reported nowhere.
-std::shared_ptr<IprovInfo> NewModelRecord(const std::string& model, std::string& strVersion) {
+std::shared_ptr<IprovInfo> NewModelRecord(const std::string& model, std::string& version) {
   std::shared_ptr<IprovInfo> record;
   bool made = TrapQuietly([&] {
     record = ViewAs<IprovInfo>(CreateHostObject(IprovInfo::kHostClassName));
-    record->Init(kComponentName, model, "", strVersion);
+    record->Init(kComponentName, model, "", version);
   });
   return made ? record : nullptr;
 }
@@ -31,38 +29,29 @@ std::shared_ptr<IprovInfo> NewModelRecord(const std::string& model, std::string&
 class clsSchema final : public ItierSchema {
  public:
   std::string TierMenuList() override {
-    std::string result;
-    TrapAndReport("ItierSchema_TierMenuList", [&] { result = menu_list_; });
-    return result;
+    return TrapAndReport("ItierSchema_TierMenuList", std::string(), [&] { return menu_list_; });
   }
 
   std::shared_ptr<IcolProvInfo> TierList() override {
-    std::shared_ptr<IcolProvInfo> result;
-    TrapAndReport("ItierSchema_TierList", [&] { result = support::TierList(model_records_); });
-    return result;
+    return TrapAndReport("ItierSchema_TierList", std::shared_ptr<IcolProvInfo>(),
+                         [&] { return schema_support::TierList(model_records_); });
   }
 
   bool GetDBVersionPathForTier(std::string& TierKey, std::shared_ptr<Collection>& VersionPath) override {
-    bool result = false;
-    TrapAndReport("ItierSchema_GetDBVersionPathForTier",
-                  [&] { result = support::GetDBVersionPathForTier(TierKey, VersionPath, model_records_); });
-    return result;
+    return TrapAndReport("ItierSchema_GetDBVersionPathForTier", false,
+                         [&] { return schema_support::GetDBVersionPathForTier(TierKey, VersionPath, model_records_); });
   }
 
   bool GetDBVersionPathForTierAndVersion(std::string& TierName, std::string& Version,
                                          std::shared_ptr<Collection>& VersionPath) override {
-    bool result = false;
-    TrapAndReport("ItierSchema_GetDBVersionPathForTierAndVersion", [&] {
-      result = support::GetDBVersionPathForTierAndVersion(TierName, Version, VersionPath, *this);
+    return TrapAndReport("ItierSchema_GetDBVersionPathForTierAndVersion", false, [&] {
+      return schema_support::GetDBVersionPathForTierAndVersion(TierName, Version, VersionPath, *this);
     });
-    return result;
   }
 
   std::string GetLatestTierForTierNameAndVersion(std::string& TierName, std::string& Version) override {
-    std::string result;
-    TrapAndReport("ItierSchema_GetLatestTierForTierNameAndVersion",
-                  [&] { result = support::GetLatestTierForTierNameAndVersion(TierName, Version, *this); });
-    return result;
+    return TrapAndReport("ItierSchema_GetLatestTierForTierNameAndVersion", std::string(),
+                         [&] { return schema_support::GetLatestTierForTierNameAndVersion(TierName, Version, *this); });
   }
 
   // One record per model, made by the host's clsProvInfo; the host may fill
@@ -70,19 +59,17 @@ class clsSchema final : public ItierSchema {
   // quietly, keeping the records made so far.
   bool Initialize(std::shared_ptr<Itier> objTier, std::vector<std::string>& astrModels,
                   std::string& strVersion) override {
-    bool result = false;
-    TrapAndReport("ItierSchema_Initialize", [&] {
+    return TrapAndReport("ItierSchema_Initialize", false, [&] {
       model_records_ = NewColProvInfo();
       for (const std::string& model : astrModels) {
         std::shared_ptr<IprovInfo> record = NewModelRecord(model, strVersion);
-        if (!record) return;
+        if (!record) return false;
         model_records_->Add(record, record->Key());
       }
-      menu_list_ = support::MenuList(model_records_);
+      menu_list_ = schema_support::MenuList(model_records_);
       tier_ = std::move(objTier);
-      result = true;
+      return true;
     });
-    return result;
   }
 
  private:

@@ -2,8 +2,8 @@
 
 #include <unordered_set>
 
-#include "schema/col_prov_info.h"
 #include "common/object_access.h"
+#include "schema/col_prov_info.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {

@@ -25,10 +25,10 @@ ObjectRef CreateObject(std::string_view class_name) {
 
 extern "C" const vx4820cal::ComponentApi* vx4820cal_GetComponentApi() {
   static const vx4820cal::ComponentApi api = {
-      vx4820cal::kComponentApiVersion,        &vx4820cal::CreateObject,
-      &vx4820cal::ComponentFolder,            &vx4820cal::SetComponentFolder,
-      &vx4820cal::SetThreadComponentFolder,   &vx4820cal::InstallMessageBoxService,
-      &vx4820cal::RegisterHostClass,          &vx4820cal::SetDecimalSymbolOverride,
+      vx4820cal::kComponentApiVersion,      &vx4820cal::CreateObject,
+      &vx4820cal::ComponentFolder,          &vx4820cal::SetComponentFolder,
+      &vx4820cal::SetThreadComponentFolder, &vx4820cal::InstallMessageBoxService,
+      &vx4820cal::RegisterHostClass,        &vx4820cal::SetDecimalSymbolOverride,
   };
   return &api;
 }

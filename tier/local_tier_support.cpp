@@ -10,9 +10,7 @@ thread_local std::shared_ptr<IcalParameters> gobjCalParameters;
 thread_local std::shared_ptr<clsLocalTierSupport> gobjLocalTierSupport;
 
 std::shared_ptr<Itier> clsLocalTierSupport::DelegateTier() {
-  std::shared_ptr<Itier> result;
-  TrapAndReport("DelegateTier", [&] { result = delegate_tier_; });
-  return result;
+  return TrapAndReport("DelegateTier", std::shared_ptr<Itier>(), [&] { return delegate_tier_; });
 }
 
 void clsLocalTierSupport::DelegateTier(std::shared_ptr<Itier> objTier) {

@@ -3,13 +3,13 @@
 #include <vector>
 
 #include "calparams/calibration_parameters.h"
+#include "common/error_convention.h"
+#include "common/object_access.h"
+#include "common/project_globals.h"
 #include "provider/band_limits.h"
 #include "provider/provider_owner.h"
 #include "schema/schema.h"
-#include "common/error_convention.h"
 #include "tier/local_tier_support.h"
-#include "common/object_access.h"
-#include "common/project_globals.h"
 #include "ui/tier_ui.h"
 #include "validation/tier_validator.h"
 
@@ -44,10 +44,8 @@ std::shared_ptr<Itier> clsVX4820CALTier::Self() { return shared_from_this(); }
 
 bool clsVX4820CALTier::Initialize(std::string strTierName, std::shared_ptr<Ivalidator> objValidator,
                                   std::shared_ptr<Imessenger> objMsg, ObjectRef SchemaModule) {
-  bool result = false;
-  TrapAndReport("Itier_Initialize",
-                [&] { result = RunInitializeSteps(strTierName, objValidator, objMsg, SchemaModule); });
-  return result;
+  return TrapAndReport("Itier_Initialize", false,
+                       [&] { return RunInitializeSteps(strTierName, objValidator, objMsg, SchemaModule); });
 }
 
 bool clsVX4820CALTier::RunInitializeSteps(const std::string& strTierName,
@@ -85,39 +83,33 @@ bool clsVX4820CALTier::RunInitializeSteps(const std::string& strTierName,
 }
 
 bool clsVX4820CALTier::Activate() {
-  bool result = false;
-  TrapAndReport("Itier_Activate", [&] {
+  return TrapAndReport("Itier_Activate", false, [&] {
     Required(provider_owner_)->Initialize(Self());
     Required(validator_)->Initialize(Self(), host_validator_);
     RequiredDelegateTier()->InitializeAsDelegate(Self(), host_validator_);
     ViewAs<IcalParamOwner>(RequiredDelegateTier())->CalParameters(gobjCalParameters);
-    result = true;
+    return true;
   });
-  return result;
 }
 
-void clsVX4820CALTier::InitializeAsDelegate(std::shared_ptr<Itier> objTier,
-                                            std::shared_ptr<Ivalidator> objValidator) {
+void clsVX4820CALTier::InitializeAsDelegate(std::shared_ptr<Itier> objTier, std::shared_ptr<Ivalidator> objValidator) {
   Required(validator_)->Initialize(objTier, objValidator);
   Required(provider_owner_)->Initialize(objTier);
 }
 
 std::shared_ptr<IprovInfo> clsVX4820CALTier::CurrentProvInfo() {
-  std::shared_ptr<IprovInfo> result;
-  TrapAndReport("Itier_CurrentProvInfo", [&] {
+  return TrapAndReport("Itier_CurrentProvInfo", std::shared_ptr<IprovInfo>(), [&] {
     if (!current_prov_info_) {
       std::shared_ptr<IcolProvInfo> tier_list = Required(schema_)->TierList();
       current_prov_info_ = Required(tier_list)->Item(Variant(tier_key_));
     }
-    result = current_prov_info_;
+    return current_prov_info_;
   });
-  return result;
 }
 
 std::shared_ptr<Iprovider> clsVX4820CALTier::CurrentProvider() {
-  std::shared_ptr<Iprovider> result;
-  TrapAndReport("Itier_CurrentProvider", [&] { result = Required(CurrentProvInfo())->Provider(); });
-  return result;
+  return TrapAndReport("Itier_CurrentProvider", std::shared_ptr<Iprovider>(),
+                       [&] { return Required(CurrentProvInfo())->Provider(); });
 }
 
 void clsVX4820CALTier::Terminate() {
@@ -134,12 +126,12 @@ void clsVX4820CALTier::Terminate() {
 // The plain getters share one shape: return the field under the getter's trap.
 template <class T>
 static T Get(const char* procedure, const T& field) {
-  T result{};
-  TrapAndReport(procedure, [&] { result = field; });
-  return result;
+  return TrapAndReport(procedure, T{}, [&] { return field; });
 }
 
-std::shared_ptr<IproviderOwner> clsVX4820CALTier::ProviderOwner() { return Get("Itier_ProviderOwner", provider_owner_); }
+std::shared_ptr<IproviderOwner> clsVX4820CALTier::ProviderOwner() {
+  return Get("Itier_ProviderOwner", provider_owner_);
+}
 std::shared_ptr<ItierSchema> clsVX4820CALTier::Schema() { return Get("Itier_Schema", schema_); }
 std::shared_ptr<ItierUserInterface> clsVX4820CALTier::UserInterface() {
   return Get("Itier_UserInterface", user_interface_);
@@ -150,9 +142,8 @@ std::string clsVX4820CALTier::TierName() { return Get("Itier_TierName", tier_nam
 std::shared_ptr<Imessenger> clsVX4820CALTier::Messenger() { return Get("Itier_Messenger", messenger_); }
 
 std::shared_ptr<Iterminator> clsVX4820CALTier::Terminator() {
-  std::shared_ptr<Iterminator> result;
-  TrapAndReport("Itier_Terminator", [&] { result = std::static_pointer_cast<Iterminator>(shared_from_this()); });
-  return result;
+  return TrapAndReport("Itier_Terminator", std::shared_ptr<Iterminator>(),
+                       [&] { return std::static_pointer_cast<Iterminator>(shared_from_this()); });
 }
 
 void clsVX4820CALTier::TierKey(std::string strNew) {

@@ -8,24 +8,38 @@
 namespace vx4820cal {
 namespace {
 
+class clsTierUI : public ItierUserInterface {
+ public:
+  bool GetATGridIDByUIID(std::string& UIID, std::string& ATGridID) override;
+  bool GetCustAccessLevelByUIID(std::string& UIID, int16_t& CustAccessLevel) override;
+  bool InitialiseUserInterface(std::shared_ptr<Itier>& objTier, ObjectRef& SchemaModule) override;
+  bool GetNavLabelByUIID(std::string& UIID, std::string& NavLabel) override;
+  bool GetHelpIdByUIID(std::string& UIID, int32_t& HelpID) override;
+  bool GetUIWidthByUIID(std::string& UIID, int32_t& UIWidth) override;
+  bool GetLabelByUIID(std::string& UIID, std::string& Label) override;
+  bool GetUnitsByUIID(std::string& UIID, std::string& Units) override;
+  bool GetFactoryVisible(std::string& UIID, int16_t& FactoryVisible) override;
+  bool GetCustVisInFact(std::string& UIID, bool& CustVisInFact) override;
+  bool GetDecimalSymbolByUIID(std::string& UIID, bool& DecimalSymbol) override;
+
+ private:
+  std::shared_ptr<Itier> tier_;
+};
+
 // Every lookup alike: true with the answer set when the field is defined; false with
 // the answer untouched when it is not. A thread whose collection was never created
 // fails with 91, reported under the lookup's own name.
 template <class Answer, class Read>
-bool Lookup(const char* procedure, const std::string& UIID, Answer& answer, Read read) {
-  bool result = false;
-  TrapAndReport(procedure, [&] {
+bool Lookup(const char* procedure, const std::string& uiid, Answer& answer, Read read) {
+  return TrapAndReport(procedure, false, [&] {
     // Hold the collection: a report while answering must not pull it away.
     std::shared_ptr<colUserFields> fields = Required(gcolUserFields);
-    if (!fields->Exists(Variant(UIID))) return;
-    std::shared_ptr<clsUserField> record = fields->Item(UIID);
+    if (!fields->Exists(Variant(uiid))) return false;
+    std::shared_ptr<clsUserField> record = fields->Item(uiid);
     answer = read(*record);
-    result = true;
+    return true;
   });
-  return result;
 }
-
-}  // namespace
 
 bool clsTierUI::GetATGridIDByUIID(std::string& UIID, std::string& ATGridID) {
   return Lookup("ItierUserInterface_GetATGridIDByUIID", UIID, ATGridID,
@@ -38,12 +52,10 @@ bool clsTierUI::GetCustAccessLevelByUIID(std::string& UIID, int16_t& CustAccessL
 }
 
 bool clsTierUI::InitialiseUserInterface(std::shared_ptr<Itier>& objTier, ObjectRef& SchemaModule) {
-  bool result = false;
-  TrapAndReport("ItierUserInterface_InitialiseUserInterface", [&] {
+  return TrapAndReport("ItierUserInterface_InitialiseUserInterface", false, [&] {
     tier_ = objTier;
-    result = vx4820cal::InitialiseUserInterface(SchemaModule);
+    return vx4820cal::InitialiseUserInterface(SchemaModule);
   });
-  return result;
 }
 
 bool clsTierUI::GetNavLabelByUIID(std::string& UIID, std::string& NavLabel) {
@@ -85,6 +97,8 @@ bool clsTierUI::GetDecimalSymbolByUIID(std::string& UIID, bool& DecimalSymbol) {
   return Lookup("ItierUserInterface_GetDecimalSymbolByUIID", UIID, DecimalSymbol,
                 [](const clsUserField& field) { return field.DecimalSymbol(); });
 }
+
+}  // namespace
 
 std::shared_ptr<ItierUserInterface> NewTierUI() { return std::make_shared<clsTierUI>(); }
 

@@ -7,10 +7,9 @@
 #include <vector>
 
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/conversions.h"
 #include "common/error_convention.h"
-#include "common/scrambled_text.h"
 #include "common/text_file.h"
 #include "ui/user_fields.h"
 

@@ -9,12 +9,11 @@ namespace vx4820cal {
 thread_local std::shared_ptr<colUserFields> gcolUserFields;
 thread_local bool gblnUserFieldsLoaded = false;
 
-bool InitialiseUserInterface(const ObjectRef& SchemaModule) {
-  bool result = false;
-  TrapAndReport("InitialiseUserInterface", [&] {
-    if (SchemaModule) {
+bool InitialiseUserInterface(const ObjectRef& schema_module) {
+  return TrapAndReport("InitialiseUserInterface", false, [&] {
+    if (schema_module) {
       std::string database_path = (ComponentFolder() / kUserInterfaceDatabaseName).string();
-      CallByName(SchemaModule, "CreateSchemaFile", {Variant(database_path)});
+      CallByName(schema_module, "CreateSchemaFile", {Variant(database_path)});
     }
     if (!gblnUserFieldsLoaded) {
       gcolUserFields = std::make_shared<colUserFields>();
@@ -23,9 +22,8 @@ bool InitialiseUserInterface(const ObjectRef& SchemaModule) {
       gcolUserFields->ReadInDataFromTextFile(ComponentFolder() / kUserFieldFileName);
       gblnUserFieldsLoaded = true;
     }
-    result = true;
+    return true;
   });
-  return result;
 }
 
 }  // namespace vx4820cal

@@ -19,6 +19,6 @@ extern thread_local bool gblnUserFieldsLoaded;
 // Hands the host's schema module, when given, the path of the user-interface database
 // file, then loads the field metadata unless this thread has it already. False when
 // the schema module failed (reported); problems inside the data file do not count.
-bool InitialiseUserInterface(const ObjectRef& SchemaModule);
+bool InitialiseUserInterface(const ObjectRef& schema_module);
 
 }  // namespace vx4820cal

@@ -9,68 +9,63 @@
 #include "vx4820cal/interfaces/itier.h"
 #include "vx4820cal/interfaces/itiervalidator.h"
 
-namespace vx4820cal {
+namespace vx4820cal::delegate {
 namespace {
 
 // Asks the delegate tier's validator under the procedure's own trap. The delegate and
 // its validator are held for the whole call: answering may end in Terminate.
 template <class Question>
 bool AskDelegate(std::string_view procedure, Question&& question) {
-  bool result = false;
-  TrapAndReport(procedure, [&] {
+  return TrapAndReport(procedure, false, [&] {
     std::shared_ptr<Itier> delegate = RequiredDelegateTier();
     std::shared_ptr<ItierValidator> validator = Required(delegate->Validator());
-    result = question(*validator);
+    return question(*validator);
   });
-  return result;
 }
 
 }  // namespace
 
-bool modvalVX4820CALAddRecord::AddRecord(int32_t& lngItemNr, int32_t& lngRecordCount) {
-  return AskDelegate("AddRecord", [&](ItierValidator& v) { return v.AddRecord(lngItemNr, lngRecordCount); });
+bool AddRecord(int32_t& item_nr, int32_t& record_count) {
+  return AskDelegate("AddRecord", [&](ItierValidator& v) { return v.AddRecord(item_nr, record_count); });
 }
 
-bool modvalVX4820CALDeleteRecord::DeleteRecord(int32_t& lngItemNr, int32_t& lngRecordNr) {
-  return AskDelegate("DeleteRecord", [&](ItierValidator& v) { return v.DeleteRecord(lngItemNr, lngRecordNr); });
+bool DeleteRecord(int32_t& item_nr, int32_t& record_nr) {
+  return AskDelegate("DeleteRecord", [&](ItierValidator& v) { return v.DeleteRecord(item_nr, record_nr); });
 }
 
-bool modvalVX4820CALTrigger::ExecuteByTriggerID(std::string& strTriggerID) {
-  return AskDelegate("ExecuteByTriggerID", [&](ItierValidator& v) { return v.ExecuteByTriggerID(strTriggerID); });
+bool ExecuteByTriggerID(std::string& trigger_id) {
+  return AskDelegate("ExecuteByTriggerID", [&](ItierValidator& v) { return v.ExecuteByTriggerID(trigger_id); });
 }
 
-bool modvalVX4820CALFormValidation::FormValidationByFormName(std::string& strFormName) {
+bool FormValidationByFormName(std::string& form_name) {
   return AskDelegate("FormValidationByFormName",
-                     [&](ItierValidator& v) { return v.FormValidationByFormName(strFormName, true); });
+                     [&](ItierValidator& v) { return v.FormValidationByFormName(form_name, true); });
 }
 
-bool modvalVX4820CALFieldEnabled::GetEnabledStatebyUIID(std::string& strUIID, int32_t& lngRecordNr) {
+bool GetEnabledStatebyUIID(std::string& uiid, int32_t& record_nr) {
   return AskDelegate("GetEnabledStatebyUIID",
-                     [&](ItierValidator& v) { return v.GetEnabledStatebyUIID(strUIID, lngRecordNr); });
+                     [&](ItierValidator& v) { return v.GetEnabledStatebyUIID(uiid, record_nr); });
 }
 
-bool modvalVX4820CALPermitOpenForm::PermissionToOpenFormByFormName(std::string& strFormName) {
+bool PermissionToOpenFormByFormName(std::string& form_name) {
   return AskDelegate("PermissionToOpenFormByFormName",
-                     [&](ItierValidator& v) { return v.PermissionToOpenFormByFormName(strFormName); });
+                     [&](ItierValidator& v) { return v.PermissionToOpenFormByFormName(form_name); });
 }
 
-bool modvalVX4820CALFinalValidation::RunFinalValidation() {
+bool RunFinalValidation() {
   return AskDelegate("RunFinalValidation", [](ItierValidator& v) { return v.RunFinalValidation(); });
 }
 
-bool modvalVX4820CALFieldValidation::ValidateByUIID(std::string& strUIID, Variant& vntValue, int32_t& lngRecordNr) {
-  return AskDelegate("ValidateByUIID",
-                     [&](ItierValidator& v) { return v.ValidateByUIID(strUIID, vntValue, lngRecordNr); });
+bool ValidateByUIID(std::string& uiid, Variant& value, int32_t& record_nr) {
+  return AskDelegate("ValidateByUIID", [&](ItierValidator& v) { return v.ValidateByUIID(uiid, value, record_nr); });
 }
 
-bool modvalVX4820CALExitFocus::ExitFocusByUIID(std::string& strUIID, Variant& vntValue, int32_t& lngRecordNr) {
-  return AskDelegate("ExitFocusByUIID",
-                     [&](ItierValidator& v) { return v.ExitFocusByUIID(strUIID, vntValue, lngRecordNr); });
+bool ExitFocusByUIID(std::string& uiid, Variant& value, int32_t& record_nr) {
+  return AskDelegate("ExitFocusByUIID", [&](ItierValidator& v) { return v.ExitFocusByUIID(uiid, value, record_nr); });
 }
 
-bool modvalVX4820CALEnterFocus::EnterFocusByUIID(std::string UIID, Variant& Value, int32_t RecordNr) {
-  return AskDelegate("EnterFocusByUIID",
-                     [&](ItierValidator& v) { return v.EnterFocusByUIID(UIID, Value, RecordNr); });
+bool EnterFocusByUIID(std::string uiid, Variant& value, int32_t record_nr) {
+  return AskDelegate("EnterFocusByUIID", [&](ItierValidator& v) { return v.EnterFocusByUIID(uiid, value, record_nr); });
 }
 
-}  // namespace vx4820cal
+}  // namespace vx4820cal::delegate

@@ -6,39 +6,19 @@
 
 #include "vx4820cal/variant.h"
 
-namespace vx4820cal {
+namespace vx4820cal::delegate {
 
-namespace modvalVX4820CALAddRecord {
-bool AddRecord(int32_t& lngItemNr, int32_t& lngRecordCount);
-}
-namespace modvalVX4820CALDeleteRecord {
-bool DeleteRecord(int32_t& lngItemNr, int32_t& lngRecordNr);
-}
-namespace modvalVX4820CALTrigger {
-bool ExecuteByTriggerID(std::string& strTriggerID);
-}
-namespace modvalVX4820CALFormValidation {
+bool AddRecord(int32_t& item_nr, int32_t& record_count);
+bool DeleteRecord(int32_t& item_nr, int32_t& record_nr);
+bool ExecuteByTriggerID(std::string& trigger_id);
 // The delegate is always asked as for a closing form.
-bool FormValidationByFormName(std::string& strFormName);
-}
-namespace modvalVX4820CALFieldEnabled {
-bool GetEnabledStatebyUIID(std::string& strUIID, int32_t& lngRecordNr);
-}
-namespace modvalVX4820CALPermitOpenForm {
-bool PermissionToOpenFormByFormName(std::string& strFormName);
-}
-namespace modvalVX4820CALFinalValidation {
+bool FormValidationByFormName(std::string& form_name);
+bool GetEnabledStatebyUIID(std::string& uiid, int32_t& record_nr);
+bool PermissionToOpenFormByFormName(std::string& form_name);
 bool RunFinalValidation();
-}
-namespace modvalVX4820CALFieldValidation {
-bool ValidateByUIID(std::string& strUIID, Variant& vntValue, int32_t& lngRecordNr);
-}
-namespace modvalVX4820CALExitFocus {
-bool ExitFocusByUIID(std::string& strUIID, Variant& vntValue, int32_t& lngRecordNr);
-}
-namespace modvalVX4820CALEnterFocus {
+bool ValidateByUIID(std::string& uiid, Variant& value, int32_t& record_nr);
+bool ExitFocusByUIID(std::string& uiid, Variant& value, int32_t& record_nr);
 // The delegate gets a copy of the record number: its changes stay with it.
-bool EnterFocusByUIID(std::string UIID, Variant& Value, int32_t RecordNr);
-}
+bool EnterFocusByUIID(std::string uiid, Variant& value, int32_t record_nr);
 
-}  // namespace vx4820cal
+}  // namespace vx4820cal::delegate

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "calparams/working_copy.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/text.h"
 #include "fixtures/parameters_fixture.h"
 

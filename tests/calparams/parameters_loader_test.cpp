@@ -4,7 +4,7 @@
 
 #include "fixtures/parameters_fixture.h"
 #include "host/message_box_recorder.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/error_convention.h"
 
 namespace vx4820cal {

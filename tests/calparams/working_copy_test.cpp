@@ -10,7 +10,7 @@
 #include "calparams/parameters_file.h"
 #include "common/atomic_file.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "fixtures/parameters_fixture.h"
 #include "reliability/working_copy_helpers.h"
 

@@ -15,8 +15,15 @@ TEST(TextToLong, RoundsHalvesToEvenAndChecksRange) {
     struct Case {
       const char* text;
       int32_t value;
-    } cases[] = {{"12", 12},        {" -7 ", -7},  {"+3", 3},       {"12.5", 12}, {"13.5", 14},
-                 {"-2.5", -2},      {"1e3", 1000}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN},
+    } cases[] = {{"12", 12},
+                 {" -7 ", -7},
+                 {"+3", 3},
+                 {"12.5", 12},
+                 {"13.5", 14},
+                 {"-2.5", -2},
+                 {"1e3", 1000},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", INT32_MIN},
                  {"0.49999", 0}};
     for (const auto& c : cases) EXPECT_EQ(TextToLong(c.text), c.value) << c.text;
     for (const char* overflow : {"2147483648", "-2147483649", "1e20"}) {
@@ -70,6 +77,16 @@ TEST(VariantConversions, FollowTheHostsRules) {
   EXPECT_TRUE(ToBoolean(Variant(int32_t{3})));
   EXPECT_EQ(ToText(Variant(int32_t{47})), "47");
   EXPECT_EQ(ToText(Variant(false)), "False");
+}
+
+TEST(IsDouble, ExactlyOnePointAndDigits) {
+  struct Case {
+    const char* text;
+    bool expected;
+  } cases[] = {{"12.5", true}, {"-0.25", true},  {"5.", true},     {".5", true},    {"-.", true},
+               {"12", false},  {"1.2.3", false}, {"1e5.0", false}, {"+1.5", false}, {".", false},
+               {"", false},    {"1-.5", false},  {" 1.5", false}};
+  for (const auto& c : cases) EXPECT_EQ(IsDouble(c.text), c.expected) << c.text;
 }
 
 }  // namespace

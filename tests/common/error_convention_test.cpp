@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/message_box.h"
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"
-#include "common/message_box.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

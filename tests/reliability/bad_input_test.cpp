@@ -9,7 +9,7 @@
 
 #include "calparams/fixtures/parameters_fixture.h"
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/text.h"
 #include "ui/user_fields.h"
 

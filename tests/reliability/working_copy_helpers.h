@@ -15,7 +15,7 @@
 
 #include "calparams/fixtures/parameters_fixture.h"
 #include "calparams/working_copy.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 
 namespace vx4820cal::testing {
 

@@ -11,9 +11,9 @@ namespace {
 
 using testing::ArmedReporting;
 using testing::CollectionOf;
-using testing::RaisedBy;
 using testing::kProductModels;
 using testing::OnFreshThread;
+using testing::RaisedBy;
 using testing::TextsOf;
 using Texts = std::vector<std::string>;
 
@@ -222,7 +222,7 @@ TEST(SortVersionPath, OrdersLatestFirstByBinaryComparison) {
   };
   for (const Case& c : cases) {
     auto path = CollectionOf(c.before);
-    modItierSchemaSupport::SortVersionPath(path);
+    schema_support::SortVersionPath(path);
     EXPECT_EQ(TextsOf(*path), c.after);
   }
 }
@@ -231,12 +231,12 @@ TEST(SortVersionPath, DropsKeysAndNeedsACollection) {
   auto path = std::make_shared<Collection>();
   path->Add(Variant("T.0001"), "first");
   path->Add(Variant("T.0002"));
-  modItierSchemaSupport::SortVersionPath(path);
+  schema_support::SortVersionPath(path);
   EXPECT_EQ(TextsOf(*path), (Texts{"T.0002", "T.0001"}));
   EXPECT_FALSE(path->ContainsKey("first"));
 
   OnFreshThread([] {
-    Error error = RaisedBy([] { modItierSchemaSupport::SortVersionPath(nullptr); });
+    Error error = RaisedBy([] { schema_support::SortVersionPath(nullptr); });
     EXPECT_EQ(error.Number(), err::kObjectNotSet);
     EXPECT_EQ(error.Description(), "VX4820CAL: SortVersionPath\r\nObject variable or With block variable not set");
   });

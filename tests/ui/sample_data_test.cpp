@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/codepage.h"
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "common/text_file.h"
 #include "ui/tier_ui.h"
 #include "ui/user_fields.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 #include "ui/user_fields.h"
 #include "ui_test_helpers.h"
 

@@ -2,8 +2,8 @@
 // refusal never reaches the delegate.
 #include <gtest/gtest.h>
 
+#include "validation/tier_validator.h"
 #include "validation/validator_session.h"
-#include "validation/validator_support.h"
 
 namespace vx4820cal {
 namespace {
@@ -19,12 +19,11 @@ std::string GuardReport(const std::string& operation) {
 }
 
 TEST(CheckValidatorInitialised, RaisesItsOwnErrorOnlyWithoutAValidator) {
-  Error error = RaisedBy([] { modItierValidatorSupport::CheckValidatorInitialised(nullptr); });
+  Error error = RaisedBy([] { CheckValidatorInitialised(nullptr); });
   EXPECT_EQ(error.Number(), 9001);
   EXPECT_EQ(error.Source(), "ItierValidator");
   EXPECT_EQ(error.Description(), kNotInitialisedText);
-  EXPECT_NO_THROW(
-      modItierValidatorSupport::CheckValidatorInitialised(std::make_shared<simhost::SimHostValidator>()));
+  EXPECT_NO_THROW(CheckValidatorInitialised(std::make_shared<simhost::SimHostValidator>()));
 }
 
 TEST(ValidatorGuard, UnarmedRaises9001WithTheOperationsLineAndLeavesTheDelegateAlone) {

@@ -1,4 +1,4 @@
-#include "common/common_globals.h"
+#include "common/scrambling.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include <string>
 
 #include "common/codepage.h"
-#include "common/scrambled_text.h"
 #include "support/test_support.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/error.h"
@@ -141,63 +140,6 @@ TEST(Scrambling, DescramblingAgreesWithReadingOneCharacterAtATime) {
     ASSERT_EQ(actual_error, expected_error) << text;
     ASSERT_EQ(actual, expected) << text;
   }
-}
-
-TEST(IsDouble, ExactlyOnePointAndDigits) {
-  struct Case {
-    const char* text;
-    bool expected;
-  } cases[] = {{"12.5", true}, {"-0.25", true},  {"5.", true},     {".5", true},    {"-.", true},
-               {"12", false},  {"1.2.3", false}, {"1e5.0", false}, {"+1.5", false}, {".", false},
-               {"", false},    {"1-.5", false},  {" 1.5", false}};
-  for (const auto& c : cases) EXPECT_EQ(IsDouble(c.text), c.expected) << c.text;
-}
-
-class EnvironmentVariable {
- public:
-  EnvironmentVariable(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~EnvironmentVariable() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
-TEST(DecimalSymbol, CommaUnderACommaLocale) {
-  testing::TempDir locales;
-  std::string command = "localedef -i de_DE -f UTF-8 '" + (locales / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-  if (std::system(command.c_str()) != 0) {
-    GTEST_SKIP() << "SKIPPED LOUDLY: localedef could not generate de_DE.UTF-8 on this machine";
-  }
-  EnvironmentVariable locpath("LOCPATH", locales.Path().string());
-  EnvironmentVariable all("LC_ALL", "de_DE.UTF-8");
-  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ","); });
-}
-
-TEST(DecimalSymbol, PointUnderTheCLocaleAndEmptyForAnUnknownLocale) {
-  {
-    EnvironmentVariable all("LC_ALL", "C");
-    testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), "."); });
-  }
-  EnvironmentVariable all("LC_ALL", "xx_NOWHERE.UTF-8");
-  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ""); });
-}
-
-TEST(DecimalSymbol, OverridePerThread) {
-  testing::OnFreshThread([] {
-    SetDecimalSymbolOverride(",");
-    EXPECT_EQ(DecimalSymbol(), ",");
-    SetDecimalSymbolOverride(std::nullopt);
-  });
 }
 
 }  // namespace
