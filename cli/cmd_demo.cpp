@@ -1,7 +1,6 @@
 // demo: one whole host session against the simulated host, printed as a transcript.
 // The session is a host like any other: it loads the component's library with dlopen
 // and reaches the component only through the ComponentApi.
-#include <dlfcn.h>
 
 #include <iostream>
 #include <memory>
@@ -22,12 +21,9 @@ using simhost::HostSession;
 const std::vector<std::string> kDemoFields = {"Band_r5k", "RSSI_DELTA_GAIN_VALUES", "TX_POWER_HIGH"};
 const std::vector<std::string> kDemoTableNames = {"PowerSetPointLow", "PowerSetPointHigh", "PaBiasDac"};
 
-// The library this tool runs with: the one it is linked to, else the one beside it.
+// The library installed with this tool: the tool carries the component's code
+// itself, so a host's view of it is the library beside it.
 std::filesystem::path ComponentLibrary() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&vx4820cal_GetComponentApi), &info) != 0 && info.dli_fname) {
-    return std::filesystem::absolute(info.dli_fname);
-  }
   std::error_code ignored;
   std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", ignored);
   return simhost::LibraryInFolder(tool.parent_path().parent_path() / "lib");

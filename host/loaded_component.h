@@ -1,6 +1,6 @@
 #pragma once
-// The component as a host loads it: its library opened with dlopen and everything
-// reached through the one entry point, never by linking it.
+// The component as a host loads it: its library opened with dlopen (LoadLibraryW on
+// Windows) and everything reached through the one entry point, never by linking it.
 #include <filesystem>
 
 #include "vx4820cal/component.h"
@@ -8,7 +8,11 @@
 namespace vx4820cal::simhost {
 
 // The library file a component folder holds.
+#ifdef _WIN32
+inline constexpr const char* kLibraryFileName = "vx4820cal.dll";
+#else
 inline constexpr const char* kLibraryFileName = "libvx4820cal.so";
+#endif
 std::filesystem::path LibraryInFolder(const std::filesystem::path& folder);
 
 class LoadedComponent {

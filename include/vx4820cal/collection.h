@@ -159,6 +159,6 @@ class KeyedCollection {
 
 // The general collection the host and the component hand each other (version paths,
 // parameter tables): a keyed collection of variants that is itself an object.
-class Collection : public Object, public KeyedCollection<Variant> {};
+class VX4820CAL_API Collection : public Object, public KeyedCollection<Variant> {};
 
 }  // namespace vx4820cal

@@ -16,7 +16,7 @@
 namespace vx4820cal {
 
 // Shows a modal message box and answers the button pressed (1 OK, 6 Yes, 7 No).
-class MessageBoxService {
+class VX4820CAL_API MessageBoxService {
  public:
   virtual ~MessageBoxService() = default;
   virtual int32_t Show(const std::string& text, const std::string& title, int32_t style) = 0;
@@ -26,26 +26,26 @@ using HostClassFactory = std::function<ObjectRef()>;
 
 // Creates "clsVX4820CALTier" or "clsCalibrationParameters"; any other name fails
 // with error 429.
-ObjectRef CreateObject(std::string_view class_name);
+VX4820CAL_API ObjectRef CreateObject(std::string_view class_name);
 
 // The folder of the loaded library file, unless a host set another: a folder set for
 // this thread wins over one set for the process.
-std::filesystem::path ComponentFolder();
-void SetComponentFolder(const std::filesystem::path& folder);        // empty: back to the library's
-void SetThreadComponentFolder(const std::filesystem::path& folder);  // empty: back to the process's
+VX4820CAL_API std::filesystem::path ComponentFolder();
+VX4820CAL_API void SetComponentFolder(const std::filesystem::path& folder);        // empty: back to the library's
+VX4820CAL_API void SetThreadComponentFolder(const std::filesystem::path& folder);  // empty: back to the process's
 
 // Message boxes of this thread go to service; none puts back the default, which
 // writes the title and text to stderr and answers OK.
-void InstallMessageBoxService(std::shared_ptr<MessageBoxService> service);
+VX4820CAL_API void InstallMessageBoxService(std::shared_ptr<MessageBoxService> service);
 
 // The host's own classes that the component creates by name ("clsProvInfo",
 // "XArrayDBObject"). Registration is process-wide.
-void RegisterHostClass(std::string_view class_name, HostClassFactory factory);
-ObjectRef CreateHostObject(std::string_view class_name);  // error 429 when not registered
+VX4820CAL_API void RegisterHostClass(std::string_view class_name, HostClassFactory factory);
+VX4820CAL_API ObjectRef CreateHostObject(std::string_view class_name);  // error 429 when not registered
 
 // Fixes the user's decimal separator for this thread (tests, hosts with their own
 // locale handling); nullopt goes back to the user's locale.
-void SetDecimalSymbolOverride(std::optional<std::string> symbol);
+VX4820CAL_API void SetDecimalSymbolOverride(std::optional<std::string> symbol);
 
 struct ComponentApi {
   int32_t version;
@@ -63,4 +63,4 @@ inline constexpr const char* kComponentApiSymbol = "vx4820cal_GetComponentApi";
 
 }  // namespace vx4820cal
 
-extern "C" const vx4820cal::ComponentApi* vx4820cal_GetComponentApi();
+extern "C" VX4820CAL_API const vx4820cal::ComponentApi* vx4820cal_GetComponentApi();

@@ -5,11 +5,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "vx4820cal/export.h"
+
 namespace vx4820cal {
 
 namespace err {
 // Run-time error numbers the component raises where the host expects them.
-inline constexpr int32_t kInvalidArgument = 5;   // also: key not found in a keyed collection
+inline constexpr int32_t kInvalidArgument = 5;  // also: key not found in a keyed collection
 inline constexpr int32_t kOverflow = 6;
 inline constexpr int32_t kOutOfMemory = 7;
 inline constexpr int32_t kSubscriptOutOfRange = 9;
@@ -28,7 +30,7 @@ inline constexpr int32_t kDuplicateKey = 457;
 inline constexpr int32_t kValidatorNotInitialised = 9001;
 }  // namespace err
 
-class Error : public std::exception {
+class VX4820CAL_API Error : public std::exception {
  public:
   Error(int32_t number, std::string source, std::string description)
       : number_(number), source_(std::move(source)), description_(std::move(description)) {}
@@ -74,8 +76,6 @@ inline constexpr const char* kComponentName = "VX4820CAL";
 
 // An error as the run time raises it: its number, the component as source and its
 // standard message.
-inline Error RuntimeError(int32_t number) {
-  return Error(number, kComponentName, RuntimeErrorText(number));
-}
+inline Error RuntimeError(int32_t number) { return Error(number, kComponentName, RuntimeErrorText(number)); }
 
 }  // namespace vx4820cal

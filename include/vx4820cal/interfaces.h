@@ -1,5 +1,6 @@
 #pragma once
 // Every host interface, for code that talks to most of them.
+#include "vx4820cal/collection.h"
 #include "vx4820cal/interfaces/forward.h"
 #include "vx4820cal/interfaces/icalparameters.h"
 #include "vx4820cal/interfaces/icalparamowner.h"
@@ -17,4 +18,3 @@
 #include "vx4820cal/interfaces/itiervalidator.h"
 #include "vx4820cal/interfaces/ivalidator.h"
 #include "vx4820cal/interfaces/xarraydbobject.h"
-#include "vx4820cal/collection.h"

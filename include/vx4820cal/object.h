@@ -3,9 +3,11 @@
 // one reference type can hold any of them and be viewed as another interface.
 #include <memory>
 
+#include "vx4820cal/export.h"
+
 namespace vx4820cal {
 
-class Object {
+class VX4820CAL_API Object {
  public:
   virtual ~Object() = default;
 };

@@ -10,13 +10,13 @@
 namespace vx4820cal {
 
 // The host's sink for the tier's events (dispatch identifier 1: TerminateApplication).
-class IclsVX4820CALTierEvents : public virtual Object {
+class VX4820CAL_API IclsVX4820CALTierEvents : public virtual Object {
  public:
   virtual void TerminateApplication() = 0;
 };
 
 // Offered by the tier object. The tier holds each sink until it is unadvised.
-class ItierEventSource : public virtual Object {
+class VX4820CAL_API ItierEventSource : public virtual Object {
  public:
   virtual int32_t Advise(std::shared_ptr<IclsVX4820CALTierEvents> sink) = 0;
   virtual void Unadvise(int32_t cookie) = 0;

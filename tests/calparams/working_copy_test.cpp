@@ -166,13 +166,9 @@ TEST(WorkingCopy, BaseNamesThatLeaveTheComponentFolderAreRefusedUntouched) {
   SetThreadComponentFolder({});
 }
 
-size_t OpenDescriptors() {
-  return static_cast<size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()));
-}
-
 TEST(WorkingCopy, EveryFileIsClosedOnEveryPath) {
   ParametersFolder folder;
-  size_t before = OpenDescriptors();
+  size_t before = testing::OpenFileCount();
   folder.WriteSource(testing::kWorkedExample);
   LoadError();                                    // regenerates, loads
   folder.WriteWorkingCopy(Crlf("[T]\n\tbad\n"));  // stops the load
@@ -182,7 +178,7 @@ TEST(WorkingCopy, EveryFileIsClosedOnEveryPath) {
   LoadError();
   calparams::SetAtomicWriteProbe(nullptr);
   LoadError("absent");  // nothing to open
-  EXPECT_EQ(OpenDescriptors(), before);
+  EXPECT_EQ(testing::OpenFileCount(), before);
 }
 
 // A section whose one parameter N has value.

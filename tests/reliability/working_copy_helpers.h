@@ -3,8 +3,10 @@
 // raises, a folder set for a regeneration, a large source, and work done in a child
 // process.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -91,6 +93,7 @@ inline void ExpectTheNextLoadRegenerates(const ParametersFolder& folder, const s
   EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles) << what;
 }
 
+#ifndef _WIN32
 // Runs body in a child process and answers how it ended: its exit code, or 128 plus
 // the signal that ended it.
 inline int InChildProcess(const std::function<int()>& body, const std::function<void(pid_t)>& meanwhile = nullptr) {
@@ -101,5 +104,6 @@ inline int InChildProcess(const std::function<int()>& body, const std::function<
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
+#endif
 
 }  // namespace vx4820cal::testing

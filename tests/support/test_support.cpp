@@ -1,8 +1,14 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <fstream>
@@ -12,11 +18,22 @@
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::testing {
+namespace {
+
+#ifdef _WIN32
+int ProcessId() { return ::_getpid(); }
+int ExitStatus(int raw) { return raw; }
+#else
+int ProcessId() { return ::getpid(); }
+int ExitStatus(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
+#endif
+
+}  // namespace
 
 TempDir::TempDir() {
   static std::atomic<int> counter{0};
   path_ = std::filesystem::temp_directory_path() /
-          ("vx4820cal-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+          ("vx4820cal-test-" + std::to_string(ProcessId()) + "-" + std::to_string(counter++));
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);
 }
@@ -25,8 +42,8 @@ TempDir::~TempDir() {
   std::error_code ignored;
   // Read-only files would stop remove_all from a non-root account.
   for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
-    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
   }
   std::filesystem::remove_all(path_, ignored);
 }
@@ -90,11 +107,25 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdin_b
              " 2>" + ShellQuoted((scratch / "stderr").string());
   ToolRun run;
   int raw = std::system(command.c_str());
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.status = ExitStatus(raw);
   run.out = scratch.Read("stdout");
   run.err = scratch.Read("stderr");
   return run;
 }
+
+#ifdef _WIN32
+size_t OpenFileCount() {
+  DWORD count = 0;
+  ::GetProcessHandleCount(::GetCurrentProcess(), &count);
+  return count;
+}
+#else
+size_t OpenFileCount() {
+  size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
+  return count;
+}
+#endif
 
 std::filesystem::path SampleDataFolder() { return std::filesystem::path(VX4820CAL_SOURCE_DIR) / "data"; }
 

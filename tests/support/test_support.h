@@ -59,6 +59,10 @@ struct ToolRun {
 };
 ToolRun RunTool(const std::vector<std::string>& args, const std::string& stdin_bytes = "");
 
+// The files and other system objects this process holds open: the number of its file
+// descriptors, or of its handles on Windows.
+size_t OpenFileCount();
+
 // The repository's sample data folder.
 std::filesystem::path SampleDataFolder();
 

@@ -1,8 +1,9 @@
 // The component as a host loads it: a copy of the library in a folder of its own,
-// opened with dlopen, serving its classes by name and reporting that folder.
-#include <dlfcn.h>
+// opened as a host opens it (dlopen, LoadLibraryW), serving its classes by name and
+// reporting that folder.
 #include <gtest/gtest.h>
 
+#include "host/loaded_component.h"
 #include "support/test_support.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/interfaces.h"
@@ -12,13 +13,9 @@ namespace {
 
 TEST(LoadableLibrary, CreatesTheTierByNameAndReportsItsOwnFolder) {
   testing::TempDir folder;
-  std::filesystem::copy_file(VX4820CAL_LIBRARY_FILE, folder / "libvx4820cal.so");
-  // The library stays loaded: objects and per-thread state of it may outlive the test.
-  void* library = dlopen((folder / "libvx4820cal.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(library, nullptr) << dlerror();
-  auto get_api = reinterpret_cast<const ComponentApi* (*)()>(dlsym(library, kComponentApiSymbol));
-  ASSERT_NE(get_api, nullptr);
-  const ComponentApi* api = get_api();
+  std::filesystem::copy_file(VX4820CAL_LIBRARY_FILE, simhost::LibraryInFolder(folder.Path()));
+  simhost::LoadedComponent library(simhost::LibraryInFolder(folder.Path()));
+  const ComponentApi* api = &library.Api();
   EXPECT_EQ(api->version, kComponentApiVersion);
 
   EXPECT_EQ(std::filesystem::canonical(api->ComponentFolder()), std::filesystem::canonical(folder.Path()));

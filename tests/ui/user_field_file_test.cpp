@@ -244,23 +244,17 @@ TEST(UserFieldFile, NumbersFollowTheUsersDecimalSeparator) {
   });
 }
 
-size_t OpenFileCount() {
-  size_t count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
-  return count;
-}
-
 TEST(UserFieldFile, FileIsClosedOnEveryPath) {
   OnArmedThread([](Reports&) {
     TempDir dir;
     dir.Write("good.dat", "UIID\r\nA\r\n");
     dir.Write("bad.dat", "UIID\r\nA\tbeyond\r\n");
     dir.Write("duplicate.dat", "UIID\r\nA\r\na\r\n");
-    const size_t before = OpenFileCount();
+    const size_t before = testing::OpenFileCount();
     for (const char* name : {"good.dat", "bad.dat", "duplicate.dat", "missing.dat"}) {
       colUserFields fields;
       fields.ReadInDataFromTextFile(dir / name);
-      EXPECT_EQ(OpenFileCount(), before) << name;
+      EXPECT_EQ(testing::OpenFileCount(), before) << name;
     }
   });
 }

@@ -11,7 +11,7 @@
 namespace vx4820cal {
 
 // An ordered, optionally keyed collection of provider-info records.
-class IcolProvInfo : public virtual Object {
+class VX4820CAL_API IcolProvInfo : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{2B3B8430-11F8-4C44-9B24-DE98C88E9152}";
   virtual void Add(std::shared_ptr<IprovInfo> objProvInfo, std::string strKey) = 0;

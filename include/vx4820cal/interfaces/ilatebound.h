@@ -10,7 +10,7 @@ namespace vx4820cal {
 
 // An object called by operation name (the host's schema module). An object that
 // does not offer this interface, or an Invoke of a name it lacks, fails with 438.
-class IlateBound : public virtual Object {
+class VX4820CAL_API IlateBound : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{00020400-0000-0000-C000-000000000046}";
   virtual Variant Invoke(const std::string& strMethod, std::vector<Variant>& args) = 0;

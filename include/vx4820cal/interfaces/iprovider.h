@@ -11,7 +11,7 @@
 namespace vx4820cal {
 
 // A host record set of one tier's data.
-class Iprovider : public virtual Object {
+class VX4820CAL_API Iprovider : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{B32E6AC5-2532-478B-B53D-3DE5B10F95D4}";
   // -1: the field has no list; 831: the band list.
@@ -20,7 +20,7 @@ class Iprovider : public virtual Object {
 };
 
 // One field of a provider, with a value per record (records count from 1).
-class Ifield : public virtual Object {
+class VX4820CAL_API Ifield : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{9AC8F23D-7157-4594-80E5-1C3E726D5A26}";
   virtual int32_t State() = 0;

@@ -9,7 +9,7 @@
 namespace vx4820cal {
 
 // A host provider-info record: one tier version, linked into a chain by NextKey.
-class IprovInfo : public virtual Object {
+class VX4820CAL_API IprovInfo : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{A10AB875-E48E-4FC8-8DA1-C4A14D4C0A90}";
   // The host class the component creates records from.
@@ -21,8 +21,7 @@ class IprovInfo : public virtual Object {
   virtual std::string NextKey() = 0;
   virtual std::shared_ptr<Iprovider> Provider() = 0;
   virtual std::shared_ptr<IcolProvInfo> Versions() = 0;
-  virtual void Init(std::string strComponent, std::string strModel, std::string strEmpty,
-                    std::string& strVersion) = 0;
+  virtual void Init(std::string strComponent, std::string strModel, std::string strEmpty, std::string& strVersion) = 0;
 };
 
 }  // namespace vx4820cal

@@ -9,7 +9,7 @@
 namespace vx4820cal {
 
 // A tier of the host: the component implements it, and the delegate tier is one.
-class Itier : public virtual Object {
+class VX4820CAL_API Itier : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{C2872319-F5AC-43C2-88AB-2CD66FAE30D7}";
   virtual bool Activate() = 0;
@@ -29,8 +29,7 @@ class Itier : public virtual Object {
   virtual void TierName(std::string strNew) = 0;
   virtual std::string TierName() = 0;
   virtual std::shared_ptr<Imessenger> Messenger() = 0;
-  virtual void InitializeAsDelegate(std::shared_ptr<Itier> objTier,
-                                    std::shared_ptr<Ivalidator> objValidator) = 0;
+  virtual void InitializeAsDelegate(std::shared_ptr<Itier> objTier, std::shared_ptr<Ivalidator> objValidator) = 0;
 };
 
 }  // namespace vx4820cal

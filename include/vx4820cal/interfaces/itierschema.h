@@ -10,7 +10,7 @@
 namespace vx4820cal {
 
 // The tier's model records, tier lists, menu list and database version paths.
-class ItierSchema : public virtual Object {
+class VX4820CAL_API ItierSchema : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{78CD171B-04F4-482B-B20D-351579190FD2}";
   virtual std::string TierMenuList() = 0;

@@ -11,7 +11,7 @@ namespace vx4820cal {
 
 // Field metadata by UIID. Each lookup answers true and sets its answer parameter when
 // the field is defined, and leaves the parameter untouched otherwise.
-class ItierUserInterface : public virtual Object {
+class VX4820CAL_API ItierUserInterface : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{0B6B387C-C430-4D5A-B137-304BD793BB42}";
   virtual bool GetATGridIDByUIID(std::string& UIID, std::string& ATGridID) = 0;

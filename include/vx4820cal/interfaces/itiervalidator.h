@@ -11,7 +11,7 @@
 namespace vx4820cal {
 
 // The questions the host asks before and after edits, form changes and programming.
-class ItierValidator : public virtual Object {
+class VX4820CAL_API ItierValidator : public virtual Object {
  public:
   static constexpr std::string_view kIID = "{07ABE768-25BB-4829-B108-A4165B9F2E47}";
   virtual bool AddRecord(int32_t& lngItemNr, int32_t& lngRecordCount) = 0;
