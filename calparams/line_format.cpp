@@ -1,5 +1,6 @@
 #include "calparams/line_format.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -11,6 +12,12 @@ namespace {
 
 constexpr std::array<std::string_view, 5> kUpperKeyWords = {"BANDS", "MODELS", "HWVERSSTART", "HWVERSSTOP",
                                                             "RADIOOPTIONS"};
+
+constexpr size_t kShortestKeyWord = [] {
+  size_t shortest = kUpperKeyWords[0].size();
+  for (std::string_view word : kUpperKeyWords) shortest = std::min(shortest, word.size());
+  return shortest;
+}();
 
 char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
@@ -73,7 +80,15 @@ int FindKeyWord(std::string_view line) {
     if (!MayStartKeyWord(line.data() + at)) continue;
     for (size_t k = at; k < at + 8; ++k) look_at(k);
   }
-  for (; at < line.size(); ++at) look_at(at);
+  // The last bytes through a zero-padded copy (zeros begin no key word); a key word
+  // cannot begin closer to the end than its own length.
+  if (at + kShortestKeyWord <= line.size()) {
+    char padded[16] = {};
+    std::memcpy(padded, line.data() + at, line.size() - at);
+    if (MayStartKeyWord(padded)) {
+      for (; at + kShortestKeyWord <= line.size(); ++at) look_at(at);
+    }
+  }
   return found == 0 ? -1 : std::countr_zero(found);
 }
 

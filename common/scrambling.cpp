@@ -1,9 +1,13 @@
 // The keyless scrambled form of "PCA Set" data files. Data files run to millions of
 // characters, so each character costs a table lookup or two and no allocation.
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "common/codepage.h"
 #include "common/scrambling.h"
@@ -103,6 +107,87 @@ bool ReadHexWord(uint64_t digits, uint32_t& values) {
   return true;
 }
 
+#if defined(__SSE2__)
+// The positions first, first + 1, ... first + 15 as bytes (modulo 256).
+__m128i SixteenPositions(unsigned char first) {
+  const __m128i steps = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  return _mm_add_epi8(_mm_set1_epi8(static_cast<char>(first)), steps);
+}
+
+// Sixteen scrambled codes to their 32 hex digits at out, high digit first.
+void WriteSixteenHexPairs(__m128i codes, char* out) {
+  auto digits = [](__m128i nibbles) {
+    const __m128i letters = _mm_and_si128(_mm_cmpgt_epi8(nibbles, _mm_set1_epi8(9)), _mm_set1_epi8(7));
+    return _mm_add_epi8(_mm_add_epi8(nibbles, _mm_set1_epi8('0')), letters);
+  };
+  const __m128i high = digits(_mm_and_si128(_mm_srli_epi16(codes, 4), _mm_set1_epi8(0x0F)));
+  const __m128i low = digits(_mm_and_si128(codes, _mm_set1_epi8(0x0F)));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(high, low));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 16), _mm_unpackhi_epi8(high, low));
+}
+
+// Bytes 0..15 to their hex digit values, with 0xFF in `valid` where a byte is a digit.
+__m128i HexNibbles(__m128i c, __m128i& valid) {
+  const __m128i lower = _mm_or_si128(c, _mm_set1_epi8(0x20));
+  // Signed compares: bytes beyond ASCII are negative and fail both ranges.
+  const __m128i digit =
+      _mm_and_si128(_mm_cmpgt_epi8(c, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(c, _mm_set1_epi8('9' + 1)));
+  const __m128i letter =
+      _mm_and_si128(_mm_cmpgt_epi8(lower, _mm_set1_epi8('a' - 1)), _mm_cmplt_epi8(lower, _mm_set1_epi8('f' + 1)));
+  valid = _mm_or_si128(digit, letter);
+  return _mm_add_epi8(_mm_and_si128(c, _mm_set1_epi8(0x0F)), _mm_and_si128(letter, _mm_set1_epi8(9)));
+}
+
+// Eight pairs as 16-bit lanes (the high digit's value in the low byte) to their values.
+__m128i PairValues(__m128i nibbles) {
+  const __m128i high = _mm_slli_epi16(_mm_and_si128(nibbles, _mm_set1_epi16(0x00FF)), 4);
+  return _mm_or_si128(high, _mm_srli_epi16(nibbles, 8));
+}
+
+// The characters of the sixteen pairs of hex digits at digits (32 bytes), less the
+// positions first, first + 1, ... first + 15; bit i of the result is set when pair i
+// is two hex digits that give an ASCII character.
+int ReadSixteenPairs(const char* digits, unsigned char first, __m128i& codes) {
+  __m128i valid_a;
+  __m128i valid_b;
+  const __m128i a = HexNibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(digits)), valid_a);
+  const __m128i b = HexNibbles(_mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + 16)), valid_b);
+  const __m128i all = _mm_set1_epi8(-1);
+  const __m128i valid_pairs = _mm_packs_epi16(_mm_cmpeq_epi16(valid_a, all), _mm_cmpeq_epi16(valid_b, all));
+  codes = _mm_sub_epi8(_mm_packus_epi16(PairValues(a), PairValues(b)), SixteenPositions(first));
+  return _mm_movemask_epi8(_mm_andnot_si128(_mm_cmplt_epi8(codes, _mm_setzero_si128()), valid_pairs));
+}
+
+// The first `count` pairs at digits (at most sixteen) to `count` ASCII characters at
+// out, when they all give one; false, and nothing written, otherwise. `before` pairs
+// of the same text precede digits. Fewer than sixteen pairs are read as the end of
+// the sixteen that end with them or, in a short text, from a padded copy: nothing
+// beyond the text is touched.
+bool ReadPairs(const char* digits, size_t count, size_t before, unsigned char first, char* out) {
+  __m128i codes;
+  const int wanted = (1 << count) - 1;
+  if (count == 16) {
+    if (ReadSixteenPairs(digits, first, codes) != wanted) return false;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), codes);
+    return true;
+  }
+  const size_t back = std::min(before, 16 - count);
+  int read;
+  if (back + count == 16) {
+    read = ReadSixteenPairs(digits - 2 * back, static_cast<unsigned char>(first - back), codes) >> back;
+  } else {
+    char padded[32];
+    std::memcpy(padded, digits - 2 * back, 2 * (back + count));
+    read = ReadSixteenPairs(padded, static_cast<unsigned char>(first - back), codes) >> back;
+  }
+  if ((read & wanted) != wanted) return false;
+  char characters[16];
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(characters), codes);
+  std::memcpy(out, characters + back, count);
+  return true;
+}
+#endif
+
 // Writes the hex digits of the scrambled codes of text: each character's
 // Windows-1252 code plus its 1-based position, modulo 256. kUtf8: text is UTF-8 and
 // a character beyond ASCII is decoded to its code; otherwise every byte is a code.
@@ -111,6 +196,18 @@ char* ScrambleCodes(std::string_view text, char* digits) {
   unsigned char position = 1;
   size_t i = 0;
   while (i < text.size()) {
+#if defined(__SSE2__)
+    if (i + 16 <= text.size()) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+      if (!kUtf8 || _mm_movemask_epi8(chunk) == 0) {
+        WriteSixteenHexPairs(_mm_add_epi8(chunk, SixteenPositions(position)), digits);
+        digits += 32;
+        i += 16;
+        position = static_cast<unsigned char>(position + 16);
+        continue;
+      }
+    }
+#endif
     if (kWordAtATime && i + 8 <= text.size()) {
       uint64_t word = LoadWord(text.data() + i);
       if (!kUtf8 || (word & kHighBits) == 0) {
@@ -176,10 +273,19 @@ void AppendDecrypted(std::string_view text, std::string& out) {
     std::memcpy(out.data() + written, encoded.data(), encoded.size());
     write = out.data() + written + encoded.size();
   };
-  // Eight pairs at a time while they are hex digits that give ASCII characters; the
-  // rest, and any pair that fails, one at a time (which raises the error in order).
+  // Up to sixteen or eight pairs at a time while they are hex digits that give ASCII
+  // characters; any pair that fails, one at a time (which raises the error in order).
   const char* in = text.data() + 1;
   for (size_t k = 0; k < inner_pairs;) {
+#if defined(__SSE2__)
+    if (const size_t count = std::min<size_t>(16, inner_pairs - k); ReadPairs(in, count, k, position, write)) {
+      write += count;
+      in += 2 * count;
+      k += count;
+      position = static_cast<unsigned char>(position + count);
+      continue;
+    }
+#endif
     uint32_t first = 0;
     uint32_t second = 0;
     if (kWordAtATime && k + 8 <= inner_pairs && ReadHexWord(LoadWord(in), first) &&

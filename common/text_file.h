@@ -1,6 +1,7 @@
 #pragma once
 // The data files' line format: a line ends at CR LF or at a lone CR; a lone LF is part
 // of the line. A file is read whole and cut into lines without copying.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -43,6 +44,8 @@ class FileLineReader {
  private:
   // Reads more of the file behind the unread bytes; false at the end of the file.
   bool Fill();
+  // Position of the first CR in buffer_[from, end_), or end_ when there is none.
+  size_t NextCarriageReturn(size_t from);
   size_t GrownSize() const;
 
   struct Closer {
@@ -53,6 +56,11 @@ class FileLineReader {
   std::string buffer_;
   size_t begin_ = 0;  // unread bytes are buffer_[begin_, end_)
   size_t end_ = 0;
+  // The CRs of buffer_[window_begin_, window_end_), a bit each: a short line costs a
+  // shift and a bit count, not a search. Emptied when the buffer changes.
+  size_t window_begin_ = 0;
+  size_t window_end_ = 0;
+  uint64_t window_mask_ = 0;
   bool at_eof_ = false;
   bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
   size_t line_number_ = 0;

@@ -8,7 +8,7 @@
 
 namespace vx4820cal {
 
-clsUserField::clsUserField(const UserFieldValues& values, calparams::TextArena& texts)
+clsUserField::clsUserField(const UserFieldCells& values, calparams::TextArena& texts)
     : help_id_(values.HelpID),
       ui_width_(values.UIWidth),
       fact_access_level_(values.intFactAccessLevel),

@@ -13,28 +13,33 @@
 namespace vx4820cal {
 
 // The values a new record takes, in the order of colUserFields::Add's parameters.
-// Every member has an initializer, so a caller names only the values it sets.
-struct UserFieldValues {
-  std::string UIID{};
-  std::string Label{};
+// Every member has an initializer, so a caller names only the values it sets. Text is
+// std::string for values a caller keeps, std::string_view for cells of a line being
+// read, which the record then copies once.
+template <class Text>
+struct FieldValues {
+  Text UIID{};
+  Text Label{};
   int32_t HelpID = 0;
-  std::string Units{};
+  Text Units{};
   int32_t UIWidth = 0;
   int16_t intFactAccessLevel = 0;
   bool blnFactButCustVis = false;
   int16_t intCustAccessLevel = 0;
-  std::string strSpclRestrictions{};
-  std::string strATGridID{};
+  Text strSpclRestrictions{};
+  Text strATGridID{};
   bool blnDecimalSymbol = false;
-  std::string strNavLabel{};
+  Text strNavLabel{};
 };
+using UserFieldValues = FieldValues<std::string>;
+using UserFieldCells = FieldValues<std::string_view>;
 
 class clsUserField : public virtual Object {
  public:
   clsUserField() = default;
   // A record of the values whose texts are copied into `texts`, which must outlive it:
   // a collection of a million records keeps them without an allocation each.
-  clsUserField(const UserFieldValues& values, calparams::TextArena& texts);
+  clsUserField(const UserFieldCells& values, calparams::TextArena& texts);
   clsUserField(const clsUserField& other) : Object(other) { CopyFrom(other); }
   clsUserField& operator=(const clsUserField& other) {
     if (this != &other) CopyFrom(other);
@@ -64,7 +69,13 @@ class clsUserField : public virtual Object {
   std::string NavLabel() const { return Text(kNavLabel); }
   void UIID(std::string_view strValue) { SetText(kUIID, strValue); }
   std::string UIID() const { return Text(kUIID); }
+  // The texts without a copy, valid while the record is unchanged.
   std::string_view UIIDView() const { return TextView(kUIID); }
+  std::string_view LabelView() const { return TextView(kLabel); }
+  std::string_view UnitsView() const { return TextView(kUnits); }
+  std::string_view SpclRestrictionsView() const { return TextView(kSpclRestrictions); }
+  std::string_view NavLabelView() const { return TextView(kNavLabel); }
+  std::string_view ATGridIDView() const { return TextView(kATGridID); }
   int32_t UIWidthDefault() const { return ui_width_default_; }
   void UIWidthDefault(int32_t lngValue) { ui_width_default_ = lngValue; }
   std::string ATGridID() const { return Text(kATGridID); }

@@ -1,6 +1,7 @@
 // The UI field data file: an optional "PCA Set" marker line, a header line that names
 // the columns by position, then one record per line. Cells are cut at tabs.
 #include <algorithm>
+#include <charconv>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -91,19 +92,24 @@ std::vector<Column> ReadHeader(std::string_view line) {
   return columns;
 }
 
-// The values of a line that names no cell for them. Assigned over the values of the
-// line before, which keeps the texts' storage: a line costs no allocation.
-void SetReaderDefaults(UserFieldValues& values) {
-  static const UserFieldValues kDefaults = [] {
-    UserFieldValues defaults;
-    defaults.Units = "units";
-    defaults.intCustAccessLevel = 40;
-    return defaults;
-  }();
+// The values of a line that names no cell for them.
+void SetReaderDefaults(UserFieldCells& values) {
+  static constexpr UserFieldCells kDefaults = {.Units = "units", .intCustAccessLevel = 40};
   values = kDefaults;
 }
 
-void Store(Column column, std::string_view cell, UserFieldValues& values) {
+// A whole-number cell (as most of that column is) answers without the general
+// conversion, which looks the user's decimal symbol up: the same answer, not zero.
+bool CellToBoolean(std::string_view cell) {
+  int32_t value = 0;
+  const char* end = cell.data() + cell.size();
+  if (auto [stop, failure] = std::from_chars(cell.data(), end, value); failure == std::errc() && stop == end) {
+    return value != 0;
+  }
+  return TextToBoolean(cell);
+}
+
+void Store(Column column, std::string_view cell, UserFieldCells& values) {
   switch (column) {
     case Column::Ignored: break;
     case Column::UIID: values.UIID = cell; break;
@@ -116,14 +122,14 @@ void Store(Column column, std::string_view cell, UserFieldValues& values) {
     case Column::CustAccessLevel: values.intCustAccessLevel = NarrowToInteger(TextToLong(cell)); break;
     case Column::SpclRestrictions: values.strSpclRestrictions = cell; break;
     case Column::ATGridID: values.strATGridID = cell; break;
-    case Column::DecimalSymbol: values.blnDecimalSymbol = TextToBoolean(cell); break;
+    case Column::DecimalSymbol: values.blnDecimalSymbol = CellToBoolean(cell); break;
     case Column::NavLabel: values.strNavLabel = cell; break;
   }
 }
 
 // An empty cell keeps the default. A filled cell beyond the header has no column
 // (error 9); a cell its column cannot convert fails with 13 or 6.
-void ReadDataLine(std::string_view line, const std::vector<Column>& columns, UserFieldValues& values) {
+void ReadDataLine(std::string_view line, const std::vector<Column>& columns, UserFieldCells& values) {
   SetReaderDefaults(values);
   CellCutter cells(line);
   size_t column = 0;
@@ -154,13 +160,14 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
   std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, text));
-  UserFieldValues values;
+  // The cells point into the line's text, which the record copies.
+  UserFieldCells values;
   while (!lines.AtEnd()) {
     std::string_view line = DecodeLine(lines.Next(), scrambled, text);
     lines.DoneWithLine();
     ReadDataLine(line, columns, values);
     // A blank line or an empty UIID cell names no field: nothing to store or report.
-    if (!values.UIID.empty()) fields.Add(values);
+    if (!values.UIID.empty()) fields.AddCells(values);
   }
 }
 

@@ -7,17 +7,25 @@
 
 namespace vx4820cal {
 
-std::shared_ptr<clsUserField> colUserFields::Add(const UserFieldValues& values) {
-  std::shared_ptr<clsUserField> result;
+clsUserField* colUserFields::AddCells(const UserFieldCells& values) {
+  clsUserField* result = nullptr;
   TrapAndReport("Add", [&] {
     // The inner collection would keep a record without a key, out of reach of Item.
     if (values.UIID.empty()) throw RuntimeError(err::kInvalidArgument);
     // A record refused as a duplicate stays unreachable in the store until it goes.
     clsUserField& record = store_->records.emplace_back(values, store_->texts);
     records_.Add(&record, record.UIIDView());
-    result = Shared(&record);
+    result = &record;
   });
   return result;
+}
+
+std::shared_ptr<clsUserField> colUserFields::Add(const UserFieldValues& values) {
+  clsUserField* record = AddCells(UserFieldCells{values.UIID, values.Label, values.HelpID, values.Units, values.UIWidth,
+                                                 values.intFactAccessLevel, values.blnFactButCustVis,
+                                                 values.intCustAccessLevel, values.strSpclRestrictions,
+                                                 values.strATGridID, values.blnDecimalSymbol, values.strNavLabel});
+  return record ? Shared(record) : nullptr;
 }
 
 std::shared_ptr<clsUserField> colUserFields::Add(UserFieldValues&& values) {

@@ -20,8 +20,10 @@ class colUserFields : public virtual Object {
   // The new record, or none when it was refused (reported under "Add"): a UIID that is
   // already stored in any letter case, or an empty UIID, which could never be looked up.
   std::shared_ptr<clsUserField> Add(const UserFieldValues& values);
-  // The same, taking the texts over instead of copying them.
   std::shared_ptr<clsUserField> Add(UserFieldValues&& values);
+  // Add for texts that need not outlive the call (the cells of a line being read);
+  // the new record, or nullptr when it was refused.
+  clsUserField* AddCells(const UserFieldCells& values);
   // Error 5 straight to the caller when no record is stored under the key.
   std::shared_ptr<clsUserField> Item(const std::string& vntIndexKey);
   int32_t Count() const { return records_.Count(); }

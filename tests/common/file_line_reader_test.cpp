@@ -79,6 +79,14 @@ TEST(FileLineReader, ManyShortLinesAcrossBlocks) {
   for (size_t i = 0; bytes.size() < 3 * kBlock; ++i) bytes += std::string(i % 13, 'a' + i % 26) + ends[i % 3];
   testing::TempDir dir;
   EXPECT_EQ(FromFile(dir, bytes), InMemory(bytes));
+  // Lines of every length up to a few times 64 bytes, of bytes beyond ASCII too, so
+  // that a line end falls on every offset of the reader's search windows.
+  bytes.clear();
+  for (size_t i = 0; bytes.size() < 3 * kBlock; ++i) {
+    bytes += std::string(i * 7 % 200, static_cast<char>(i % 2 ? '\x8D' : 'a' + i % 26)) + ends[i % 3];
+  }
+  EXPECT_EQ(FromFile(dir, bytes), InMemory(bytes));
+  EXPECT_EQ(FromFile(dir, bytes, true), InMemory(bytes));
 }
 
 TEST(FileLineReader, OpeningFailsAsReadingTheWholeFile) {

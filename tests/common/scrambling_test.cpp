@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -78,17 +79,56 @@ std::string DecryptedOneByOne(std::string_view text) {
   return Cp1252ToUtf8(codes);
 }
 
+// A text of every length up to a few hundred characters (past the wrap of the
+// position at 256), most of plain ASCII (the wide paths), some characters beyond it.
+std::string RandomPlain(std::mt19937& random, int round) {
+  const std::string kBeyondAscii[] = {"\xC3\xA9", "\xE2\x82\xAC", "\xC2\xA0", "\xC3\xBF"};
+  std::string plain;
+  for (size_t i = random() % (round % 10 == 0 ? 300 : 70); i > 0; --i) {
+    if (random() % 50 == 0) {
+      plain += kBeyondAscii[random() % 4];
+    } else {
+      plain.push_back(static_cast<char>(' ' + random() % 95));
+    }
+  }
+  return plain;
+}
+
+// As the scrambled form is defined: each character's Windows-1252 code plus its
+// 1-based position as two hex digits, then the last digit moved to the front.
+std::string EncryptedOneByOne(std::string_view cp1252) {
+  std::string digits;
+  for (size_t i = 0; i < cp1252.size(); ++i) {
+    char pair[3];
+    std::snprintf(pair, sizeof pair, "%02X", static_cast<unsigned char>(cp1252[i] + i + 1));
+    digits += pair;
+  }
+  return digits.empty() ? "" : digits.back() + digits.substr(0, digits.size() - 1);
+}
+
+TEST(Scrambling, ScramblingAgreesWithWritingOneCharacterAtATime) {
+  std::mt19937 random(4820);
+  for (int round = 0; round < 5000; ++round) {
+    const std::string plain = RandomPlain(random, round);
+    ASSERT_EQ(EncryptString(plain), EncryptedOneByOne(Utf8ToCp1252(plain))) << plain;
+    // Windows-1252 bytes as they are, every byte its own code.
+    std::string bytes;
+    for (char c : plain) bytes.push_back(static_cast<char>(c + round));
+    std::string scrambled = "kept:";
+    AppendEncryptedBytes(bytes, scrambled);
+    ASSERT_EQ(scrambled, "kept:" + EncryptedOneByOne(bytes)) << plain;
+  }
+}
+
 TEST(Scrambling, DescramblingAgreesWithReadingOneCharacterAtATime) {
-  // Scrambled lines of every length up to a few words, most of plain ASCII text (the
-  // fast path), some with a character beyond ASCII, a bad digit or a lone last digit.
+  // Scrambled lines as RandomPlain's, some with a bad digit (also a byte beyond
+  // ASCII) or a lone last digit, anywhere in a run of sixteen pairs.
   std::mt19937 random(20261210);
   for (int round = 0; round < 20000; ++round) {
-    std::string plain;
-    for (size_t i = random() % 40; i > 0; --i) plain.push_back(static_cast<char>(' ' + random() % 95));
-    std::string text = EncryptString(plain);
+    std::string text = EncryptString(RandomPlain(random, round));
     switch (random() % 5) {
       case 0:
-        if (!text.empty()) text[random() % text.size()] = "0123456789abcdefG "[random() % 18];
+        if (!text.empty()) text[random() % text.size()] = "0123456789abcdefG \xC3/:@`g"[random() % 24];
         break;
       case 1: text += "0123456789ABCDEF"[random() % 16]; break;
       default: break;

@@ -83,8 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "UIID\tHELPID\tUIWIDTHDEFAULT\tFACTACCESSLEVEL\tCUSTACCESSLEVEL\r\n"
                  "A\t12.5\t 7 \t20.5\t-1\r\nB\t13.5\t1e3\t21.5\t-32768\r\n",
                  {"A||12|units|7|0|20|false|-1||||false", "B||14|units|1000|0|22|false|-32768||||false"}},
-        ReadCase{"DecimalSymbolTakesWordsOrNumbers", "UIID\tDECIMALSYMBOL\r\nA\tTRUE\r\nB\tfalse\r\nC\t1\r\n",
-                 {"A||0|units|0|0|0|false|40||||true", Bare("B"), "C||0|units|0|0|0|false|40||||true"}},
+        ReadCase{"DecimalSymbolTakesWordsOrNumbers",
+                 "UIID\tDECIMALSYMBOL\r\nA\tTRUE\r\nB\tfalse\r\nC\t1\r\nD\t-0\r\nE\t007\r\nF\t 0 \r\n"
+                 "G\t99999999999\r\nH\t-1\r\nI\t0.4\r\n",
+                 {"A||0|units|0|0|0|false|40||||true", Bare("B"), "C||0|units|0|0|0|false|40||||true", Bare("D"),
+                  "E||0|units|0|0|0|false|40||||true", Bare("F"), "G||0|units|0|0|0|false|40||||true",
+                  "H||0|units|0|0|0|false|40||||true", "I||0|units|0|0|0|false|40||||true"}},
         ReadCase{"LaterColumnOfTheSameKeywordWinsWhenFilled", "LABEL\tUIID\tLABEL\r\nfirst\tA\tsecond\r\nfirst\tB\r\n",
                  {"A|second|0|units|0|0|0|false|40||||false", "B|first|0|units|0|0|0|false|40||||false"}},
         ReadCase{"UnknownAndEmptyHeaderColumnsAreIgnored", "UIID\tCOMMENT\t\tUNITS\r\nA\tanything\tx\tdB\r\n",
