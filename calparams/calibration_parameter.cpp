@@ -25,12 +25,10 @@ bool clsCalibrationParameter::IsMatch(std::string strBand, std::string strModel,
 }
 
 bool clsCalibrationParameter::IsMatch(const calparams::MatchQuery& query) const {
-  bool result = false;
-  TrapAndReport("IsMatch", [&] {
+  return TrapAndReport("IsMatch", false, [&] {
     if (!query.valid || !IsFilled()) throw ParameterError(calparams::kInvalidData, "IsMatch");
-    result = Explain(query) == calparams::MatchStage::kMatched;
+    return Explain(query) == calparams::MatchStage::kMatched;
   });
-  return result;
 }
 
 calparams::MatchStage clsCalibrationParameter::Explain(const calparams::MatchQuery& query) const {
@@ -39,12 +37,10 @@ calparams::MatchStage clsCalibrationParameter::Explain(const calparams::MatchQue
 
 bool clsCalibrationParameter::IsDefault(const calparams::ConditionList* ParameterConditions::*list,
                                         const char* procedure, const char* failure) const {
-  bool result = false;
-  TrapAndReport(procedure, [&] {
+  return TrapAndReport(procedure, false, [&] {
     if (!conditions_) throw ParameterError(failure, procedure);
-    result = ((*conditions_).*list)->is_default;
+    return ((*conditions_).*list)->is_default;
   });
-  return result;
 }
 
 bool clsCalibrationParameter::IsBandDefault() const {
@@ -96,30 +92,24 @@ void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> co
 }
 
 std::string clsCalibrationParameter::GetValue() const {
-  std::string result;
-  TrapAndReport("GetValue", [&] {
+  return TrapAndReport("GetValue", std::string(), [&] {
     if (value_size_ == 0) throw ParameterError(calparams::kInvalidValue, "GetValue");
-    result = Value();
+    return std::string(Value());
   });
-  return result;
 }
 
 int32_t clsCalibrationParameter::GetWeighting() const {
-  int32_t result = 0;
-  TrapAndReport("GetWeighting", [&] {
+  return TrapAndReport("GetWeighting", int32_t{0}, [&] {
     if (!conditions_) throw ParameterError(calparams::kValueNotSet, "GetWeighting");
-    result = conditions_->Weighting();
+    return conditions_->Weighting();
   });
-  return result;
 }
 
 std::string clsCalibrationParameter::GetParameterName() const {
-  std::string result;
-  TrapAndReport("GetParameterName", [&] {
+  return TrapAndReport("GetParameterName", std::string(), [&] {
     if (ParameterName().empty()) throw ParameterError(calparams::kValueNotSet, "GetParameterName");
-    result = ParameterName();
+    return std::string(ParameterName());
   });
-  return result;
 }
 
 }  // namespace vx4820cal

@@ -173,17 +173,15 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
 
 }  // namespace
 
-bool colUserFields::ReadInDataFromTextFile(const std::filesystem::path& strCTCSSFilename) {
+bool colUserFields::ReadInDataFromTextFile(const std::filesystem::path& data_file) {
   std::optional<FileLineReader> lines;
   // A file that cannot be opened, or read at all, is no error: the host then goes
   // without metadata.
-  if (!TrapQuietly([&] { lines.emplace(strCTCSSFilename).AtEnd(); })) return false;
-  bool result = false;
-  TrapAndReport("ReadInDataFromTextFile", [&] {
+  if (!TrapQuietly([&] { lines.emplace(data_file).AtEnd(); })) return false;
+  return TrapAndReport("ReadInDataFromTextFile", false, [&] {
     ReadFields(*lines, *this);
-    result = true;
+    return true;
   });
-  return result;
 }
 
 }  // namespace vx4820cal

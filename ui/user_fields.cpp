@@ -8,16 +8,14 @@
 namespace vx4820cal {
 
 clsUserField* colUserFields::AddCells(const UserFieldCells& values) {
-  clsUserField* result = nullptr;
-  TrapAndReport("Add", [&] {
+  return TrapAndReport("Add", static_cast<clsUserField*>(nullptr), [&] {
     // The inner collection would keep a record without a key, out of reach of Item.
     if (values.UIID.empty()) throw RuntimeError(err::kInvalidArgument);
     // A record refused as a duplicate stays unreachable in the store until it goes.
     clsUserField& record = store_->records.emplace_back(values, store_->texts);
     records_.Add(&record, record.UIIDView());
-    result = &record;
+    return &record;
   });
-  return result;
 }
 
 std::shared_ptr<clsUserField> colUserFields::Add(const UserFieldValues& values) {

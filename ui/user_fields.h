@@ -34,7 +34,7 @@ class colUserFields : public virtual Object {
   // Reads the UI field data file into the collection. False without any report when
   // the file cannot be opened; false after a report when a line cannot be read (the
   // records before it stay). Lines that yield no UIID are skipped.
-  bool ReadInDataFromTextFile(const std::filesystem::path& strCTCSSFilename);
+  bool ReadInDataFromTextFile(const std::filesystem::path& data_file);
   // True when varKey (a key in any letter case, or a 1-based position) names a record.
   bool Exists(const Variant& varKey);
   void RemoveAll();

@@ -14,22 +14,22 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
+using test_support::TempDir;
 
-using testing::ToolRun;
+using test_support::ToolRun;
 
 class ParamsCommands : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directory(outer_ / "component");
-    WriteSource(testing::ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini"));
+    WriteSource(test_support::ReadFile(test_support::SampleDataFolder() / "PARAMETERS.ini"));
   }
   fs::path Folder() const { return outer_ / "component"; }
-  void WriteSource(const std::string& bytes) const { testing::WriteFile(Folder() / "PARAMETERS.ini", bytes); }
+  void WriteSource(const std::string& bytes) const { test_support::WriteFile(Folder() / "PARAMETERS.ini", bytes); }
   ToolRun Run(std::vector<std::string> args) const {
     args.push_back("--dir");
     args.push_back(Folder().string());
-    return testing::RunTool(args);
+    return test_support::RunTool(args);
   }
   std::set<std::string> Files(const fs::path& folder) const {
     std::set<std::string> names;
@@ -85,21 +85,21 @@ TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
        1,
        "error 52\nVX4820CAL: LoadFile\nBad file name or number\n"},
       {"a tie",
-       testing::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
+       test_support::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
                      "N=1\nN=2\n"),
        {},
        3,
        "[Programming Application]\nVX4820CAL: GetTable\n"
        "This key is already associated with an element of this collection\n\n"},
       {"a line that stops the load",
-       testing::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=x\nN=1\n"),
+       test_support::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=x\nN=1\n"),
        {},
        3,
        "[Programming Application]\nVX4820CAL: LoadFile\nType mismatch\n\n"
        "vx4820cal: {F}/PARAMETERS.ini:4: HWversStart \"x\" is not a whole number from -32768 to 32767: the load "
        "stops (error 13, Type mismatch)\n"},
       {"a table the file does not hold",
-       testing::Crlf("[TT]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
+       test_support::Crlf("[TT]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
                      "N=1\n"),
        {},
        1,
@@ -162,7 +162,7 @@ TEST_F(ParamsCommands, ExplainNamesWinnersLosersAndTies) {
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
   }
   WriteSource(
-      testing::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
+      test_support::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
                     "N=1\nBands=H5\nn=2\nN=3\n"));
   run = Run({"params", "explain", "--table", "T", "--band", "H5", "--model", "M", "--hw", "0", "--option", "O"});
   EXPECT_NE(run.out.find("ties with line 9 (the names differ only in case)"), std::string::npos) << run.out;
@@ -197,7 +197,7 @@ std::vector<std::string> Findings(const std::string& output, const std::string& 
 }
 
 TEST_F(ParamsCommands, LintNamesEachProblemWithItsLine) {
-  WriteSource(testing::ReadFile(fs::path(VX4820CAL_SOURCE_DIR) / "tests/calparams/fixtures/lint_findings.ini"));
+  WriteSource(test_support::ReadFile(fs::path(VX4820CAL_SOURCE_DIR) / "tests/calparams/fixtures/lint_findings.ini"));
   ToolRun run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 1);
   std::string file = (Folder() / "PARAMETERS.ini").string();
@@ -210,7 +210,7 @@ TEST_F(ParamsCommands, LintNamesEachProblemWithItsLine) {
 
   // Warnings alone leave the exit status 0.
   WriteSource(
-      testing::Crlf("[BandLimits]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\n"
+      test_support::Crlf("[BandLimits]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\n"
                     "RadioOptions=DEFAULT\nTCXO=12.8\n"));
   run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 0);
@@ -270,7 +270,7 @@ TEST_F(ParamsCommands, LintAndExplainNameANewerWorkingCopyThatHoldsAnotherText) 
       "RadioOptions=DEFAULT\r\n";
   WriteSource(head + "N=1\r\n");
   // An older source restored over a newer copy made from another text.
-  testing::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=2\r\n"));
+  test_support::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=2\r\n"));
   fs::last_write_time(Folder() / "PARAMETERS.ini",
                       fs::last_write_time(Folder() / "PARAMETERS.dat") - std::chrono::hours(1));
   ToolRun run = Run({"params", "lint"});
@@ -287,7 +287,7 @@ TEST_F(ParamsCommands, LintAndExplainNameANewerWorkingCopyThatHoldsAnotherText) 
   EXPECT_NE(explain.out.find("Lines of " + (Folder() / "PARAMETERS.dat").string()), std::string::npos) << explain.out;
   EXPECT_NE(explain.out.find("N = 2  (line 7)"), std::string::npos) << explain.out;
   // The same text: no warning.
-  testing::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=1\r\n"));
+  test_support::WriteFile(Folder() / "PARAMETERS.dat", calparams::WorkingCopyBytes(head + "N=1\r\n"));
   fs::last_write_time(Folder() / "PARAMETERS.ini",
                       fs::last_write_time(Folder() / "PARAMETERS.dat") - std::chrono::hours(1));
   EXPECT_EQ(Findings(Run({"params", "lint"}).out, file), std::vector<std::string>{});
@@ -334,8 +334,8 @@ TEST_F(ParamsCommands, LintFindsTiesWhateverConditionSeparatesTheOtherRecords) {
 
 TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
   fs::remove(Folder() / "PARAMETERS.ini");
-  testing::WriteFile(Folder() / "PARAMETERS.dat",
-                     testing::Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\n") + "PCA Set\r\n" +
+  test_support::WriteFile(Folder() / "PARAMETERS.dat",
+                     test_support::Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\n") + "PCA Set\r\n" +
                          EncryptString("N=1") + "\r\nPCA Set\r\n");
   ToolRun run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 1);
@@ -346,14 +346,14 @@ TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
 }
 
 TEST_F(ParamsCommands, DiffShowsExactlyTheChangedAnswers) {
-  const std::string sample = testing::ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini");
+  const std::string sample = test_support::ReadFile(test_support::SampleDataFolder() / "PARAMETERS.ini");
   const std::string shipped =
       ReplaceAll(ReplaceAll(sample, "FreqMax = 870000000", "FreqMax = 870000001"), "SquelchOpenLevel = -115",
                  "SquelchOpenLevel = -115\r\nSquelchOpenLevel = -116");
-  testing::WriteFile(outer_ / "new.ini", shipped);
+  test_support::WriteFile(outer_ / "new.ini", shipped);
   const std::string old_file = (Folder() / "PARAMETERS.ini").string();
   const std::string new_file = (outer_ / "new.ini").string();
-  ToolRun run = testing::RunTool({"params", "diff", Folder().string(), new_file});
+  ToolRun run = test_support::RunTool({"params", "diff", Folder().string(), new_file});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out,
             "Table \"BandLimits\"\n"
@@ -364,19 +364,19 @@ TEST_F(ParamsCommands, DiffShowsExactlyTheChangedAnswers) {
             "Wideband\n"
             "    the lookup now fails: lines 318 and 319 both give \"SquelchOpenLevel\" (error 457, duplicate key)\n"
             "2 differences in 2 tables\n");
-  ToolRun back = testing::RunTool({"params", "diff", new_file, old_file, "--format", "json"});
+  ToolRun back = test_support::RunTool({"params", "diff", new_file, old_file, "--format", "json"});
   EXPECT_EQ(back.status, 0);
   EXPECT_NE(back.out.find("\"name\": \"FreqMax\",\n              \"old\": \"870000001\",\n              \"new\": "
                           "\"870000000\""),
             std::string::npos)
       << back.out;
   // A file against itself: nothing; and neither folder was written to.
-  ToolRun same = testing::RunTool({"params", "diff", old_file, old_file});
+  ToolRun same = test_support::RunTool({"params", "diff", old_file, old_file});
   EXPECT_EQ(same.status, 0);
   EXPECT_EQ(same.out, "");
   EXPECT_EQ(Files(Folder()), std::set<std::string>{"PARAMETERS.ini"});
   // A file that does not load is named, not compared.
-  ToolRun missing = testing::RunTool({"params", "diff", old_file, (outer_ / "none.ini").string()});
+  ToolRun missing = test_support::RunTool({"params", "diff", old_file, (outer_ / "none.ini").string()});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "vx4820cal: " + (outer_ / "none.ini").string() + ": does not exist\n");
 }

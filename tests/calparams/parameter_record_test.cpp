@@ -14,7 +14,7 @@ namespace vx4820cal {
 namespace {
 
 using calparams::ListForm;
-using testing::OnFreshThread;
+using test_support::OnFreshThread;
 
 TEST(ListForm, CommaFramedTrimmedPiecesKeepingCaseDuplicatesAndEmptyOnes) {
   struct Case {
@@ -214,7 +214,7 @@ TEST(ParameterRecord, ReportedErrorsLeaveDefaultAnswersAndTheRecordUnchanged) {
   OnFreshThread([] {
     auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
     InstallMessageBoxService(boxes);
-    auto terminator = std::make_shared<testing::CountingTerminator>();
+    auto terminator = std::make_shared<test_support::CountingTerminator>();
     InitRaiseError(terminator);
     clsCalibrationParameter record(2);
     std::string value = "1";

@@ -10,10 +10,10 @@
 namespace vx4820cal {
 namespace {
 
-using testing::Crlf;
-using testing::Lines;
-using testing::OnFreshThread;
-using testing::ParametersFolder;
+using test_support::Crlf;
+using test_support::Lines;
+using test_support::OnFreshThread;
+using test_support::ParametersFolder;
 
 // Each record as "line:table|name|bands|models|start-stop|options|value".
 Lines Describe(const clsCalibrationParameters& store) {
@@ -66,7 +66,7 @@ TEST(ParametersLoader, LineFormatAndSectionState) {
   } cases[] = {
       {"empty working copy", "", {}},
       {"worked example",
-       std::string(testing::kWorkedExample),
+       std::string(test_support::kWorkedExample),
        {"8:BandLimits|BandType|,DEFAULT,|,DEFAULT,|0-9999|,DEFAULT,|1",
         "9:BandLimits|TCXO|,DEFAULT,|,DEFAULT,|0-9999|,DEFAULT,|12.8",
         "15:BandLimits|TCXO|,H5,H6,|,LR2930 Cal,|0-9999|,DEFAULT,|14.4"}},
@@ -155,7 +155,7 @@ TEST(ParametersLoader, ReportedRefusalsAppendAnUnfilledRecordAndReadOn) {
   OnFreshThread([] {
     auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
     InstallMessageBoxService(boxes);
-    auto terminator = std::make_shared<testing::CountingTerminator>();
+    auto terminator = std::make_shared<test_support::CountingTerminator>();
     InitRaiseError(terminator);
     ParametersFolder folder;
     folder.WriteWorkingCopy(Crlf("[T]\nN=1\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nN=2\n"));

@@ -10,8 +10,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::Entries;
-using testing::Lines;
+using test_support::Entries;
+using test_support::Lines;
 
 const char* const kBandCodes[] = {"A4", "B1", "C0", "D1", "G2", "H5", "H6", "H7", "K5"};
 const char* const kBandLimitsFields[] = {"BandType",
@@ -41,7 +41,7 @@ class SampleData : public ::testing::Test {
  protected:
   void SetUp() override {
     // A copy: loading regenerates the working copy beside the source.
-    folder_.Dir().Write("PARAMETERS.ini", testing::ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini"));
+    folder_.Dir().Write("PARAMETERS.ini", test_support::ReadFile(test_support::SampleDataFolder() / "PARAMETERS.ini"));
     bool loaded = false;
     store_ = folder_.Load(&loaded);
     ASSERT_TRUE(loaded);
@@ -51,7 +51,7 @@ class SampleData : public ::testing::Test {
     return std::dynamic_pointer_cast<calparams::ParameterTable>(store_->GetTable(band, model, version, table, option));
   }
 
-  testing::ParametersFolder folder_;
+  test_support::ParametersFolder folder_;
   std::shared_ptr<clsCalibrationParameters> store_;
 };
 
@@ -102,7 +102,7 @@ TEST_F(SampleData, NoLookupOfTheNamedRadiosFails) {
 }
 
 TEST(SampleDataFile, EndsEveryLineWithCrLf) {
-  std::string bytes = testing::ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini");
+  std::string bytes = test_support::ReadFile(test_support::SampleDataFolder() / "PARAMETERS.ini");
   ASSERT_FALSE(bytes.empty());
   for (size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] == '\n') {

@@ -14,10 +14,10 @@
 namespace vx4820cal {
 namespace {
 
-using testing::Entries;
-using testing::Lines;
-using testing::OnFreshThread;
-using testing::ParametersFolder;
+using test_support::Entries;
+using test_support::Lines;
+using test_support::OnFreshThread;
+using test_support::ParametersFolder;
 
 // A store filled straight from records: table, name, bands, models, versions, options, value.
 struct RecordSpec {
@@ -55,7 +55,7 @@ const char* const kDuplicateKey =
 
 TEST(TableLookup, WorkedExampleGivesTheMostSpecificValueOfEachName) {
   ParametersFolder folder;
-  folder.WriteSource(testing::kWorkedExample);
+  folder.WriteSource(test_support::kWorkedExample);
   bool loaded = false;
   auto store = folder.Load(&loaded);
   ASSERT_TRUE(loaded);
@@ -81,7 +81,7 @@ TEST(TableLookup, WorkedExampleGivesTheMostSpecificValueOfEachName) {
 
 TEST(TableLookup, CommaSeparatorUserGetsDecimalValuesWithAComma) {
   ParametersFolder folder;
-  folder.WriteSource(testing::kWorkedExample);
+  folder.WriteSource(test_support::kWorkedExample);
   SetDecimalSymbolOverride(",");
   auto store = folder.Load();
   EXPECT_EQ(Entries(store->GetTable("A4", "LR2930 Cal", 0, "BandLimits", "Default")),
@@ -145,7 +145,7 @@ TEST(TableLookup, EmptyStoreAnswersAnEmptyTableWithoutCheckingArguments) {
 
 TEST(TableLookup, LoadingTheSameFileTwiceMakesEveryFindingLookupFail) {
   ParametersFolder folder;
-  folder.WriteSource(testing::kWorkedExample);
+  folder.WriteSource(test_support::kWorkedExample);
   auto store = folder.Load();
   ASSERT_TRUE(store->LoadFile("PARAMETERS"));
   EXPECT_EQ(store->Records().size(), 6u);
@@ -157,7 +157,7 @@ TEST(TableLookup, ReportedFailuresFollowStoreOrderAndLeaveTheDefaultAnswer) {
   OnFreshThread([] {
     auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
     InstallMessageBoxService(boxes);
-    InitRaiseError(std::make_shared<testing::CountingTerminator>());
+    InitRaiseError(std::make_shared<test_support::CountingTerminator>());
     // Lines 2 and 4 are refused and stay in the store unfilled.
     auto store = StoreOf({{"T", "N", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
                           {"T", "", "DEFAULT", "DEFAULT", 0, 9999, "DEFAULT", "1"},
@@ -255,7 +255,7 @@ void UnarmedThenArmed(const std::function<void(bool, simhost::MessageBoxRecorder
     OnFreshThread([&] {
       auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
       InstallMessageBoxService(boxes);
-      if (armed) InitRaiseError(std::make_shared<testing::CountingTerminator>());
+      if (armed) InitRaiseError(std::make_shared<test_support::CountingTerminator>());
       body(armed, *boxes);
       InstallMessageBoxService(nullptr);
     });

@@ -12,7 +12,7 @@
 namespace vx4820cal {
 namespace {
 
-using testing::OnFreshThread;
+using test_support::OnFreshThread;
 
 struct Host {
   std::shared_ptr<simhost::MessageBoxRecorder> boxes = std::make_shared<simhost::MessageBoxRecorder>();
@@ -36,8 +36,8 @@ struct Host {
 
 TEST(TierWiring, InitializeLoadsTheParametersAndHandsThemToTheDelegate) {
   OnFreshThread([] {
-    testing::ParametersFolder folder;
-    folder.WriteSource(testing::kWorkedExample);
+    test_support::ParametersFolder folder;
+    folder.WriteSource(test_support::kWorkedExample);
     Host host;
     host.Initialize();
     auto store = std::dynamic_pointer_cast<clsCalibrationParameters>(gobjCalParameters);
@@ -52,7 +52,7 @@ TEST(TierWiring, InitializeLoadsTheParametersAndHandsThemToTheDelegate) {
 
 TEST(TierWiring, AFailedLoadEndsInitializeBeforeTheDelegateIsAsked) {
   OnFreshThread([] {
-    testing::ParametersFolder folder;
+    test_support::ParametersFolder folder;
     Host host;
     EXPECT_FALSE(host.Initialize());
     ASSERT_EQ(host.boxes->Boxes().size(), 1u);
@@ -63,14 +63,14 @@ TEST(TierWiring, AFailedLoadEndsInitializeBeforeTheDelegateIsAsked) {
 }
 
 TEST(TierWiring, HostCreatesAnEmptyStoreByClassName) {
-  testing::ParametersFolder folder;
-  folder.WriteSource(testing::kWorkedExample);
+  test_support::ParametersFolder folder;
+  folder.WriteSource(test_support::kWorkedExample);
   auto store = std::dynamic_pointer_cast<IcalParameters>(CreateObject("clsCalibrationParameters"));
   ASSERT_TRUE(store);
-  EXPECT_EQ(testing::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")), testing::Lines{});
+  EXPECT_EQ(test_support::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")), test_support::Lines{});
   ASSERT_TRUE(store->LoadFile("PARAMETERS"));
-  EXPECT_EQ(testing::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
-            (testing::Lines{"BandType=1", "TCXO=14.4"}));
+  EXPECT_EQ(test_support::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            (test_support::Lines{"BandType=1", "TCXO=14.4"}));
 }
 
 }  // namespace

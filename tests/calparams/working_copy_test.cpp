@@ -19,17 +19,17 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Crlf;
-using testing::Entries;
-using testing::FilesIn;
-using testing::Lines;
-using testing::LoadError;
-using testing::ParametersFolder;
-using testing::SetAge;
+using test_support::Crlf;
+using test_support::Entries;
+using test_support::FilesIn;
+using test_support::Lines;
+using test_support::LoadError;
+using test_support::ParametersFolder;
+using test_support::SetAge;
 
 TEST(WorkingCopy, IsTheMarkerThenEachSourceLineWithoutCommentScrambled) {
   ParametersFolder folder;
-  folder.WriteSource(testing::kWorkedExample);
+  folder.WriteSource(test_support::kWorkedExample);
   ASSERT_EQ(LoadError(), "");
   // Lines with a ";" lose the comment and surrounding spaces; others stay as they are.
   const char* processed[] = {"",
@@ -50,7 +50,7 @@ TEST(WorkingCopy, IsTheMarkerThenEachSourceLineWithoutCommentScrambled) {
   std::string expected = "PCA Set\r\n";
   for (const char* line : processed) expected += EncryptString(line) + "\r\n";
   EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), expected);
-  EXPECT_EQ(folder.Dir().Read("PARAMETERS.ini"), Crlf(testing::kWorkedExample)) << "the source is never changed";
+  EXPECT_EQ(folder.Dir().Read("PARAMETERS.ini"), Crlf(test_support::kWorkedExample)) << "the source is never changed";
 }
 
 TEST(WorkingCopy, KeepsEveryWindows1252ByteAndLineEndTheSourceHas) {
@@ -150,7 +150,7 @@ TEST(WorkingCopy, MissingFilesAndEmptySources) {
 }
 
 TEST(WorkingCopy, BaseNamesThatLeaveTheComponentFolderAreRefusedUntouched) {
-  testing::TempDir outer;
+  test_support::TempDir outer;
   fs::create_directory(outer / "component");
   SetThreadComponentFolder(outer / "component");
   outer.Write("x.ini", Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\nN=1\n"));
@@ -169,8 +169,8 @@ TEST(WorkingCopy, BaseNamesThatLeaveTheComponentFolderAreRefusedUntouched) {
 
 TEST(WorkingCopy, EveryFileIsClosedOnEveryPath) {
   ParametersFolder folder;
-  size_t before = testing::OpenFileCount();
-  folder.WriteSource(testing::kWorkedExample);
+  size_t before = test_support::OpenFileCount();
+  folder.WriteSource(test_support::kWorkedExample);
   LoadError();                                    // regenerates, loads
   folder.WriteWorkingCopy(Crlf("[T]\n\tbad\n"));  // stops the load
   LoadError();
@@ -179,7 +179,7 @@ TEST(WorkingCopy, EveryFileIsClosedOnEveryPath) {
   LoadError();
   calparams::SetAtomicWriteProbe(nullptr);
   LoadError("absent");  // nothing to open
-  EXPECT_EQ(testing::OpenFileCount(), before);
+  EXPECT_EQ(test_support::OpenFileCount(), before);
 }
 
 // A section whose one parameter N has value.
@@ -234,7 +234,7 @@ TEST(WorkingCopy, KeepsThePermissionBitsOfTheCopyItReplacesNeverWiderThanTheSour
     folder.WriteSource(SourceWith("new"));
     fs::permissions(folder.Source(), c.source);
     if (c.old_copy) {
-      folder.WriteWorkingCopy(testing::OldCopy());
+      folder.WriteWorkingCopy(test_support::OldCopy());
       fs::permissions(folder.WorkingCopy(), *c.old_copy);
       SetAge(folder.WorkingCopy(), 100);
     }

@@ -11,15 +11,15 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RunTool;
-using testing::ToolRun;
+using test_support::RunTool;
+using test_support::ToolRun;
 
 class CommandLine : public ::testing::Test {
  protected:
-  void SetUp() override { fs::copy_file(testing::SampleDataFolder() / "PARAMETERS.ini", folder_ / "PARAMETERS.ini"); }
+  void SetUp() override { fs::copy_file(test_support::SampleDataFolder() / "PARAMETERS.ini", folder_ / "PARAMETERS.ini"); }
   std::string Dir() const { return folder_.Path().string(); }
 
-  testing::TempDir folder_;
+  test_support::TempDir folder_;
 };
 
 const std::vector<std::string> kLookup = {
@@ -108,7 +108,7 @@ TEST_F(CommandLine, ColourOnlyWhenAskedOrOnATerminalWithoutNoColor) {
   std::string tie =
       "[T]\r\nBands=DEFAULT\r\nModels=DEFAULT\r\nHWversStart=0\r\nHWversStop=9\r\nRadioOptions=DEFAULT\r\n"
       "N=1\r\nN=2\r\n";
-  testing::WriteFile(folder_ / "PARAMETERS.ini", tie);
+  test_support::WriteFile(folder_ / "PARAMETERS.ini", tie);
   EXPECT_NE(RunTool({"params", "lint", "--color=always", "--dir", Dir()}).out.find("\x1b["), std::string::npos);
   for (const char* choice : {"--color=never", "--color=auto"}) {
     EXPECT_EQ(RunTool({"params", "lint", choice, "--dir", Dir()}).out.find("\x1b["), std::string::npos) << choice;

@@ -13,8 +13,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::RunTool;
-using testing::TempDir;
+using test_support::RunTool;
+using test_support::TempDir;
 
 const std::string kOverwriteBox =
     "[CAL DATA OVERWRITE WARNING]\nYou will overwrite the calibration data in the radio with this Program Radio "
@@ -27,7 +27,7 @@ const std::string kRetryBox =
 struct SampleFolder {
   SampleFolder() {
     for (const char* name : {"PARAMETERS.ini", "VX4820CAL_UI_U.dat"}) {
-      std::filesystem::copy_file(testing::SampleDataFolder() / name, dir / name);
+      std::filesystem::copy_file(test_support::SampleDataFolder() / name, dir / name);
     }
   }
   std::string Path() const { return dir.Path().string(); }

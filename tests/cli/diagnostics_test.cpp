@@ -8,8 +8,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::RunTool;
-using testing::ToolRun;
+using test_support::RunTool;
+using test_support::ToolRun;
 
 const std::string kSection =
     "[T]\r\nBands=DEFAULT\r\nModels=DEFAULT\r\nHWversStart=0\r\nHWversStop=9\r\n"
@@ -54,7 +54,7 @@ TEST(Diagnostics, NameThePathAndStandBetweenBoxes) {
       {"an unknown field", "", {"ui", "get", "NOPE", "--dir", "{F}"}, 1, ""},
   };
   for (const Case& c : cases) {
-    testing::TempDir folder;
+    test_support::TempDir folder;
     if (!c.source.empty()) folder.Write("PARAMETERS.ini", c.source);
     std::vector<std::string> args;
     for (const std::string& arg : c.args) args.push_back(ReplaceAll(arg, "{F}", folder.Path().string()));

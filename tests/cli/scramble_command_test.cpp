@@ -11,8 +11,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::RunTool;
-using testing::ToolRun;
+using test_support::RunTool;
+using test_support::ToolRun;
 
 TEST(ScrambleCommand, WritesMarkerAndScrambledLinesWithCrLf) {
   auto run = RunTool({"scramble"}, "abc\n");
@@ -27,7 +27,7 @@ TEST(UnscrambleCommand, GivesBackEveryByteOfTheCodePageAndLongLines) {
   std::string plain;
   for (int code = 0x20; code <= 0xFF; ++code) plain.push_back(static_cast<char>(code));
   plain += "\r\n" + std::string(700, 'x') + "\r\n";
-  testing::TempDir dir;
+  test_support::TempDir dir;
   dir.Write("plain.txt", plain);
   auto scrambled = RunTool({"scramble", (dir / "plain.txt").string(), (dir / "s.dat").string()});
   ASSERT_EQ(scrambled.status, 0) << scrambled.err;
@@ -57,7 +57,7 @@ int StatusOf(const std::string& prefix, const std::string& arguments) {
   return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-std::set<std::string> Files(const testing::TempDir& dir) {
+std::set<std::string> Files(const test_support::TempDir& dir) {
   std::set<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
     names.insert(entry.path().filename().string());
@@ -66,7 +66,7 @@ std::set<std::string> Files(const testing::TempDir& dir) {
 }
 
 TEST(ScrambleCommand, AFullDiskLeavesTheInputWholeAndNoTemporaryFile) {
-  testing::TempDir dir;
+  test_support::TempDir dir;
   const std::string plain = std::string(20000, 'x') + "\r\n";
   // Writes beyond 8 KB fail as on a full disk (EFBIG, the signal ignored).
   const std::string full_disk = "trap '' XFSZ; ulimit -f 16;";
@@ -88,7 +88,7 @@ TEST(ScrambleCommand, AFullDiskLeavesTheInputWholeAndNoTemporaryFile) {
 }
 
 TEST(ScrambleCommand, WhatCannotBeReadOrWrittenFailsTheCommand) {
-  testing::TempDir dir;
+  test_support::TempDir dir;
   dir.Write("in.txt", "abc\r\n");
   std::string in = "'" + (dir / "in.txt").string() + "'";
   struct Case {

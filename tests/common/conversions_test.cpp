@@ -10,7 +10,7 @@ namespace vx4820cal {
 namespace {
 
 TEST(TextToLong, RoundsHalvesToEvenAndChecksRange) {
-  testing::OnFreshThread([] {
+  test_support::OnFreshThread([] {
     SetDecimalSymbolOverride(".");
     struct Case {
       const char* text;
@@ -27,33 +27,33 @@ TEST(TextToLong, RoundsHalvesToEvenAndChecksRange) {
                  {"0.49999", 0}};
     for (const auto& c : cases) EXPECT_EQ(TextToLong(c.text), c.value) << c.text;
     for (const char* overflow : {"2147483648", "-2147483649", "1e20"}) {
-      EXPECT_EQ(testing::ErrorNumberOf([&] { TextToLong(overflow); }), err::kOverflow) << overflow;
+      EXPECT_EQ(test_support::ErrorNumberOf([&] { TextToLong(overflow); }), err::kOverflow) << overflow;
     }
     for (const char* bad : {"", " ", "abc", "1,5", "1.2.3", "12a", "-", ".", "1e", "\t1"}) {
-      EXPECT_EQ(testing::ErrorNumberOf([&] { TextToLong(bad); }), err::kTypeMismatch) << bad;
+      EXPECT_EQ(test_support::ErrorNumberOf([&] { TextToLong(bad); }), err::kTypeMismatch) << bad;
     }
   });
 }
 
 TEST(TextToInteger, SixteenBitRange) {
-  testing::OnFreshThread([] {
+  test_support::OnFreshThread([] {
     SetDecimalSymbolOverride(".");
     EXPECT_EQ(TextToInteger("32767"), 32767);
     EXPECT_EQ(TextToInteger("-32768"), -32768);
-    EXPECT_EQ(testing::ErrorNumberOf([] { TextToInteger("32768"); }), err::kOverflow);
-    EXPECT_EQ(testing::ErrorNumberOf([] { NarrowToInteger(-32769); }), err::kOverflow);
+    EXPECT_EQ(test_support::ErrorNumberOf([] { TextToInteger("32768"); }), err::kOverflow);
+    EXPECT_EQ(test_support::ErrorNumberOf([] { NarrowToInteger(-32769); }), err::kOverflow);
   });
 }
 
 TEST(TextToDouble, UsesTheUsersDecimalSeparator) {
-  testing::OnFreshThread([] {
+  test_support::OnFreshThread([] {
     SetDecimalSymbolOverride(",");
     EXPECT_DOUBLE_EQ(TextToDouble("12,8"), 12.8);
-    EXPECT_EQ(testing::ErrorNumberOf([] { TextToDouble("12.8"); }), err::kTypeMismatch);
+    EXPECT_EQ(test_support::ErrorNumberOf([] { TextToDouble("12.8"); }), err::kTypeMismatch);
     EXPECT_EQ(ToText(Variant(12.8)), "12,8");
     SetDecimalSymbolOverride(".");
     EXPECT_DOUBLE_EQ(TextToDouble("12.8"), 12.8);
-    EXPECT_EQ(testing::ErrorNumberOf([] { TextToDouble("1e999"); }), err::kOverflow);
+    EXPECT_EQ(test_support::ErrorNumberOf([] { TextToDouble("1e999"); }), err::kOverflow);
   });
 }
 
@@ -64,7 +64,7 @@ TEST(TextToBoolean, WordsInAnyCaseOrNumbers) {
   EXPECT_TRUE(TextToBoolean("-1"));
   EXPECT_TRUE(TextToBoolean("2"));
   EXPECT_FALSE(TextToBoolean("0"));
-  EXPECT_EQ(testing::ErrorNumberOf([] { TextToBoolean("yes"); }), err::kTypeMismatch);
+  EXPECT_EQ(test_support::ErrorNumberOf([] { TextToBoolean("yes"); }), err::kTypeMismatch);
 }
 
 TEST(VariantConversions, FollowTheHostsRules) {
@@ -72,8 +72,8 @@ TEST(VariantConversions, FollowTheHostsRules) {
   EXPECT_EQ(ToLong(Variant()), 0);
   EXPECT_EQ(ToLong(Variant(2.5)), 2);
   EXPECT_EQ(ToInteger(Variant(int32_t{-5})), -5);
-  EXPECT_EQ(testing::ErrorNumberOf([] { ToInteger(Variant(int32_t{40000})); }), err::kOverflow);
-  EXPECT_EQ(testing::ErrorNumberOf([] { ToLong(Variant(ObjectRef())); }), err::kTypeMismatch);
+  EXPECT_EQ(test_support::ErrorNumberOf([] { ToInteger(Variant(int32_t{40000})); }), err::kOverflow);
+  EXPECT_EQ(test_support::ErrorNumberOf([] { ToLong(Variant(ObjectRef())); }), err::kTypeMismatch);
   EXPECT_TRUE(ToBoolean(Variant(int32_t{3})));
   EXPECT_EQ(ToText(Variant(int32_t{47})), "47");
   EXPECT_EQ(ToText(Variant(false)), "False");

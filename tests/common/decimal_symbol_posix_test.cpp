@@ -31,23 +31,23 @@ class EnvironmentVariable {
 };
 
 TEST(DecimalSymbol, CommaUnderACommaLocale) {
-  testing::TempDir locales;
+  test_support::TempDir locales;
   std::string command = "localedef -i de_DE -f UTF-8 '" + (locales / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
   if (std::system(command.c_str()) != 0) {
     GTEST_SKIP() << "SKIPPED LOUDLY: localedef could not generate de_DE.UTF-8 on this machine";
   }
   EnvironmentVariable locpath("LOCPATH", locales.Path().string());
   EnvironmentVariable all("LC_ALL", "de_DE.UTF-8");
-  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ","); });
+  test_support::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ","); });
 }
 
 TEST(DecimalSymbol, PointUnderTheCLocaleAndEmptyForAnUnknownLocale) {
   {
     EnvironmentVariable all("LC_ALL", "C");
-    testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), "."); });
+    test_support::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), "."); });
   }
   EnvironmentVariable all("LC_ALL", "xx_NOWHERE.UTF-8");
-  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ""); });
+  test_support::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), ""); });
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace vx4820cal {
 namespace {
 
 TEST(DecimalSymbol, OverridePerThread) {
-  testing::OnFreshThread([] {
+  test_support::OnFreshThread([] {
     SetDecimalSymbolOverride(",");
     EXPECT_EQ(DecimalSymbol(), ",");
     SetDecimalSymbolOverride(std::nullopt);

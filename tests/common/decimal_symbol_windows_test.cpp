@@ -47,7 +47,7 @@ class UserDecimalSetting {
 
 TEST(DecimalSymbol, TheUsersOwnSeparatorAndTheValuesStoredWithIt) {
   UserDecimalSetting comma(",");
-  testing::OnFreshThread([] {
+  test_support::OnFreshThread([] {
     EXPECT_EQ(DecimalSymbol(), ",");
     std::string value = "12.8";
     clsCalibrationParameter record(1);
@@ -58,7 +58,7 @@ TEST(DecimalSymbol, TheUsersOwnSeparatorAndTheValuesStoredWithIt) {
 
 TEST(DecimalSymbol, ThePointOfTheDefaultUserLocale) {
   UserDecimalSetting point(".");
-  testing::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), "."); });
+  test_support::OnFreshThread([] { EXPECT_EQ(DecimalSymbol(), "."); });
 }
 
 }  // namespace

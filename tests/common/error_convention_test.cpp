@@ -10,8 +10,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::CountingTerminator;
-using testing::OnFreshThread;
+using test_support::CountingTerminator;
+using test_support::OnFreshThread;
 
 TEST(AddErrorSource, StacksProcedureLinesOutermostFirst) {
   Error error(13, "src", "Type mismatch");

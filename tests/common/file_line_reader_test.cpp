@@ -22,7 +22,7 @@ std::vector<std::string> InMemory(const std::string& bytes) {
 
 // done_with_lines: the reader is told after each line that it is no longer needed
 // (it then gives back a buffer grown for a long line, keeping the unread bytes).
-std::vector<std::string> FromFile(const testing::TempDir& dir, const std::string& bytes, bool done_with_lines = false) {
+std::vector<std::string> FromFile(const test_support::TempDir& dir, const std::string& bytes, bool done_with_lines = false) {
   dir.Write("lines.txt", bytes);
   std::vector<std::string> lines;
   FileLineReader reader(dir / "lines.txt");
@@ -31,7 +31,7 @@ std::vector<std::string> FromFile(const testing::TempDir& dir, const std::string
     if (done_with_lines) reader.DoneWithLine();
     EXPECT_EQ(reader.LineNumber(), lines.size());
   }
-  EXPECT_EQ(testing::ErrorNumberOf([&] { reader.Next(); }), err::kInputPastEndOfFile);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { reader.Next(); }), err::kInputPastEndOfFile);
   return lines;
 }
 
@@ -65,7 +65,7 @@ TEST(FileLineReader, GivesTheLinesOfLineReaderWhereverTheBlocksCut) {
       {"long line, then a block and more of short lines", long_line + "\r\n" + InBlocks("ab\r\n", 2 * kBlock)},
       {"long lines one after the other", long_line + "\r" + long_line + "\r\n" + b + "\r\nz"},
   };
-  testing::TempDir dir;
+  test_support::TempDir dir;
   for (const Case& c : cases) {
     EXPECT_EQ(FromFile(dir, c.bytes), InMemory(c.bytes)) << c.what;
     EXPECT_EQ(FromFile(dir, c.bytes, true), InMemory(c.bytes)) << c.what << ", done with each line";
@@ -77,7 +77,7 @@ TEST(FileLineReader, ManyShortLinesAcrossBlocks) {
   std::string bytes;
   const char* ends[] = {"\r\n", "\r", "\n\r"};
   for (size_t i = 0; bytes.size() < 3 * kBlock; ++i) bytes += std::string(i % 13, 'a' + i % 26) + ends[i % 3];
-  testing::TempDir dir;
+  test_support::TempDir dir;
   EXPECT_EQ(FromFile(dir, bytes), InMemory(bytes));
   // Lines of every length up to a few times 64 bytes, of bytes beyond ASCII too, so
   // that a line end falls on every offset of the reader's search windows.
@@ -90,9 +90,9 @@ TEST(FileLineReader, ManyShortLinesAcrossBlocks) {
 }
 
 TEST(FileLineReader, OpeningFailsAsReadingTheWholeFile) {
-  testing::TempDir dir;
-  EXPECT_EQ(testing::ErrorNumberOf([&] { FileLineReader reader(dir / "absent.txt"); }), err::kFileNotFound);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { FileLineReader reader(dir / "no" / "absent.txt"); }), err::kPathNotFound);
+  test_support::TempDir dir;
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { FileLineReader reader(dir / "absent.txt"); }), err::kFileNotFound);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { FileLineReader reader(dir / "no" / "absent.txt"); }), err::kPathNotFound);
 }
 
 }  // namespace

@@ -29,19 +29,19 @@ TEST(KeyedCollection, KeysIgnoreLetterCaseAcrossTheCodePage) {
   EXPECT_EQ(c.Item(Variant(3)).AsTextUnchecked(), "unkeyed");
   EXPECT_TRUE(c.ContainsKey("kEy"));
   EXPECT_FALSE(c.ContainsKey(""));
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("again"), "kEY"); }), err::kDuplicateKey);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("again"), "ÉLAN"); }), err::kDuplicateKey);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Add(Variant("again"), "kEY"); }), err::kDuplicateKey);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Add(Variant("again"), "ÉLAN"); }), err::kDuplicateKey);
   EXPECT_EQ(c.Count(), 3);
 }
 
 TEST(KeyedCollection, ErrorsForMissingKeysAndPositions) {
   Collection c;
   c.Add(Variant("a"), "a");
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item(0); }), err::kSubscriptOutOfRange);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item(2); }), err::kSubscriptOutOfRange);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item("b"); }), err::kInvalidArgument);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Remove("b"); }), err::kInvalidArgument);
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Item(Variant()); }), err::kTypeMismatch);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Item(0); }), err::kSubscriptOutOfRange);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Item(2); }), err::kSubscriptOutOfRange);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Item("b"); }), err::kInvalidArgument);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Remove("b"); }), err::kInvalidArgument);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Item(Variant()); }), err::kTypeMismatch);
 }
 
 TEST(KeyedCollection, RemoveRenumbersAndFreesTheKey) {
@@ -69,7 +69,7 @@ TEST(KeyedCollection, AddBeforeAPosition) {
   c.Add(Variant("first"), "", 1);
   c.Add(Variant("middle"), "m", 2);
   EXPECT_EQ(Texts(c), (std::vector<std::string>{"first", "middle", "last"}));
-  EXPECT_EQ(testing::ErrorNumberOf([&] { c.Add(Variant("x"), "", 5); }), err::kSubscriptOutOfRange);
+  EXPECT_EQ(test_support::ErrorNumberOf([&] { c.Add(Variant("x"), "", 5); }), err::kSubscriptOutOfRange);
 }
 
 TEST(KeyedCollection, AgreesWithAPlainMapOverManyAddsAndRemoves) {
@@ -87,14 +87,14 @@ TEST(KeyedCollection, AgreesWithAPlainMapOverManyAddsAndRemoves) {
         model.erase(it);
         collection.Remove(std::string_view(key));
       } else {
-        ASSERT_EQ(testing::ErrorNumberOf([&] { collection.Remove(std::string_view(key)); }), err::kInvalidArgument);
+        ASSERT_EQ(test_support::ErrorNumberOf([&] { collection.Remove(std::string_view(key)); }), err::kInvalidArgument);
       }
     } else if (!model.count(key)) {
       collection.Add(step, key);
       model[key] = step;
       order.push_back(step);
     } else {
-      ASSERT_EQ(testing::ErrorNumberOf([&] { collection.Add(step, key); }), err::kDuplicateKey);
+      ASSERT_EQ(test_support::ErrorNumberOf([&] { collection.Add(step, key); }), err::kDuplicateKey);
     }
     if (step % 97 == 0) {
       ASSERT_EQ(collection.Count(), static_cast<int32_t>(model.size()));

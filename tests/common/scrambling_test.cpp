@@ -58,8 +58,8 @@ TEST(Scrambling, NonHexPairIsTypeMismatchWithItsName) {
     EXPECT_EQ(error.Number(), 13);
     EXPECT_EQ(error.Description(), "VX4820CAL: DecryptString\r\nType mismatch");
   }
-  EXPECT_EQ(testing::ErrorNumberOf([] { DecryptString("é1"); }), 13);
-  EXPECT_EQ(testing::ErrorNumberOf([] { DecryptString("4"); }), 0);  // an odd last digit is read alone
+  EXPECT_EQ(test_support::ErrorNumberOf([] { DecryptString("é1"); }), 13);
+  EXPECT_EQ(test_support::ErrorNumberOf([] { DecryptString("4"); }), 0);  // an odd last digit is read alone
 }
 
 // Character by character, as the scrambled form is defined: the text rotated by one
@@ -134,9 +134,9 @@ TEST(Scrambling, DescramblingAgreesWithReadingOneCharacterAtATime) {
       default: break;
     }
     std::string expected;
-    int32_t expected_error = testing::ErrorNumberOf([&] { expected = DecryptedOneByOne(text); });
+    int32_t expected_error = test_support::ErrorNumberOf([&] { expected = DecryptedOneByOne(text); });
     std::string actual;
-    int32_t actual_error = testing::ErrorNumberOf([&] { actual = DecryptString(text); });
+    int32_t actual_error = test_support::ErrorNumberOf([&] { actual = DecryptString(text); });
     ASSERT_EQ(actual_error, expected_error) << text;
     ASSERT_EQ(actual, expected) << text;
   }

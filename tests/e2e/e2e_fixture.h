@@ -15,7 +15,7 @@
 #include "host/host_session.h"
 #include "support/test_support.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 inline constexpr const char* kParametersSource = "PARAMETERS.ini";
 inline constexpr const char* kUserFieldFile = "VX4820CAL_UI_U.dat";
@@ -69,4 +69,4 @@ inline bool StartSession(simhost::HostSession& session) {
   return true;
 }
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

@@ -18,8 +18,8 @@ struct FailingSetup {
 };
 
 std::vector<FailingSetup> ReportedFailures() {
-  using testing::kParametersSource;
-  using testing::kUserFieldFile;
+  using test_support::kParametersSource;
+  using test_support::kUserFieldFile;
   return {
       {"no LR2930 Cal tier", {kParametersSource, kUserFieldFile},
        [](simhost::SimHost& host) { host.messenger->RemoveTier(simhost::kDelegateTierName); },
@@ -34,17 +34,17 @@ std::vector<FailingSetup> ReportedFailures() {
 TEST(FailingInitialize, ReportsOneErrorAndEndsCleanly) {
   for (const FailingSetup& failing : ReportedFailures()) {
     SCOPED_TRACE(failing.name);
-    testing::InstalledComponent component(failing.data_files);
+    test_support::InstalledComponent component(failing.data_files);
     std::vector<std::string> boxes;
     int requests = -1;
-    std::weak_ptr<Itier> tier = testing::InSession(
+    std::weak_ptr<Itier> tier = test_support::InSession(
         component.Setup(),
         [&](HostSession& session) {
           failing.script(session.Host());
-          EXPECT_FALSE(testing::StartSession(session));
+          EXPECT_FALSE(test_support::StartSession(session));
         },
         [&](HostSession& session) {
-          boxes = testing::BoxTexts(session);
+          boxes = test_support::BoxTexts(session);
           requests = session.TerminationRequests();
         });
     ASSERT_EQ(boxes.size(), 1u);
@@ -56,13 +56,13 @@ TEST(FailingInitialize, ReportsOneErrorAndEndsCleanly) {
 }
 
 TEST(FailingInitialize, AModelTheHostCannotDescribeFailsQuietlyAndKeepsTheRecordsMade) {
-  testing::InstalledComponent component;
+  test_support::InstalledComponent component;
   int records_alive = -1;
-  std::weak_ptr<Itier> tier = testing::InSession(
+  std::weak_ptr<Itier> tier = test_support::InSession(
       component.Setup(),
       [](HostSession& session) {
         session.Host().tier_data->FailInitFor("VX4820 Transmitter");
-        EXPECT_FALSE(testing::StartSession(session));
+        EXPECT_FALSE(test_support::StartSession(session));
         Itier& tier = *session.Tier();
         EXPECT_EQ(session.Host().tier_data->Log().Count("Init"), 3);
         EXPECT_EQ(session.Host().tier_data->LiveRecords(), 2);
@@ -71,12 +71,12 @@ TEST(FailingInitialize, AModelTheHostCannotDescribeFailsQuietlyAndKeepsTheRecord
         EXPECT_EQ(tier.UserInterface(), nullptr);
         EXPECT_EQ(tier.Validator(), nullptr);
         EXPECT_EQ(tier.TierKey(), "");
-        EXPECT_TRUE(testing::BoxTexts(session).empty());
+        EXPECT_TRUE(test_support::BoxTexts(session).empty());
         EXPECT_EQ(session.TerminationRequests(), 0);
       },
       [&](HostSession& session) {
         records_alive = session.Host().tier_data->LiveRecords();
-        EXPECT_TRUE(testing::BoxTexts(session).empty());
+        EXPECT_TRUE(test_support::BoxTexts(session).empty());
       });
   EXPECT_EQ(records_alive, 0);
   EXPECT_TRUE(tier.expired());

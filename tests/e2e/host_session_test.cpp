@@ -93,18 +93,18 @@ void ExpectTheMainJob(HostSession& session) {
 }
 
 TEST(HostSession, RunsTheMainJobAndReleasesEverything) {
-  testing::InstalledComponent component;
+  test_support::InstalledComponent component;
   int records_alive = -1;
-  std::weak_ptr<Itier> tier = testing::InSession(
+  std::weak_ptr<Itier> tier = test_support::InSession(
       component.Setup(),
       [&](HostSession& session) {
         ScriptHost(session);
-        ASSERT_TRUE(testing::StartSession(session));
+        ASSERT_TRUE(test_support::StartSession(session));
         EXPECT_EQ(session.Host().schema_module->SchemaFilePaths().at(0),
                   (component.Folder() / "VX4820CAL_UI.mdb").string());
         ExpectTheMainJob(session);
         session.Terminate();
-        EXPECT_TRUE(testing::BoxTexts(session).empty());
+        EXPECT_TRUE(test_support::BoxTexts(session).empty());
         EXPECT_EQ(session.TerminationRequests(), 0);
       },
       [&](HostSession& session) { records_alive = session.Host().tier_data->LiveRecords(); });
@@ -113,26 +113,26 @@ TEST(HostSession, RunsTheMainJobAndReleasesEverything) {
 }
 
 TEST(HostSession, ThePersonsAnswersDecideProgrammingAndTheRetry) {
-  testing::InstalledComponent component;
+  test_support::InstalledComponent component;
   for (int32_t answer : {kYes, kNo}) {
     SCOPED_TRACE(answer);
-    testing::InSession(component.Setup(), [&](HostSession& session) {
-      ASSERT_TRUE(testing::StartSession(session));
+    test_support::InSession(component.Setup(), [&](HostSession& session) {
+      ASSERT_TRUE(test_support::StartSession(session));
       SimHost& host = session.Host();
       host.messenger->ScriptMessageBoxAnswers({answer});
       EXPECT_EQ(session.Objects().validator->RunPreProgramValidation(), answer == kYes);
       EXPECT_EQ(LeaveFormRefusedOnce(session, answer), answer == kYes);
       EXPECT_EQ(host.messenger->Log().Count("ReportFailure"), answer == kYes ? 0 : 1);
       EXPECT_EQ(host.messenger->Log().Count("PortCommand"), answer == kYes ? 2 : 0);
-      EXPECT_TRUE(testing::BoxTexts(session).empty());
+      EXPECT_TRUE(test_support::BoxTexts(session).empty());
     });
   }
 }
 
 TEST(HostSession, HostsArgumentsReachTheDelegateAsTheComponentPassesThem) {
-  testing::InstalledComponent component;
-  testing::InSession(component.Setup(), [](HostSession& session) {
-    ASSERT_TRUE(testing::StartSession(session));
+  test_support::InstalledComponent component;
+  test_support::InSession(component.Setup(), [](HostSession& session) {
+    ASSERT_TRUE(test_support::StartSession(session));
     SimHost& host = session.Host();
     ItierValidator& validator = *session.Objects().validator;
     // The host's closing flag does not reach the delegate: it is asked as for a closing form.
@@ -153,15 +153,15 @@ TEST(HostSession, HostsArgumentsReachTheDelegateAsTheComponentPassesThem) {
 }
 
 TEST(HostSession, ReadsItsDataFromAFolderApartFromTheLibrary) {
-  testing::InstalledComponent library_only(std::vector<std::string>{});
-  testing::InstalledComponent data;
+  test_support::InstalledComponent library_only(std::vector<std::string>{});
+  test_support::InstalledComponent data;
   simhost::HostSessionSetup setup = library_only.Setup();
   setup.data_folder = data.Folder();
-  testing::InSession(
+  test_support::InSession(
       setup,
       [&](HostSession& session) {
         EXPECT_TRUE(std::filesystem::equivalent(session.Api().ComponentFolder(), data.Folder()));
-        EXPECT_TRUE(testing::StartSession(session));
+        EXPECT_TRUE(test_support::StartSession(session));
         EXPECT_TRUE(std::filesystem::exists(data.Folder() / "PARAMETERS.dat"));
       },
       [&](HostSession& session) {

@@ -14,18 +14,18 @@ using simhost::HostSession;
 constexpr int kCycles = 1000;
 
 TEST(SessionCycles, AThousandSessionsLeaveOnlyTheLastTierUntilTheThreadEnds) {
-  testing::InstalledComponent component;
+  test_support::InstalledComponent component;
   std::vector<std::weak_ptr<Itier>> tiers;
   std::weak_ptr<simhost::SimDelegateTier> last_delegate;
   int failed_cycles = 0;
-  testing::OnFreshThread([&] {
+  test_support::OnFreshThread([&] {
     for (int cycle = 0; cycle < kCycles; ++cycle) {
       HostSession session(component.Setup());
-      bool clean = testing::StartSession(session);
+      bool clean = test_support::StartSession(session);
       session.Terminate();
       tiers.push_back(session.Tier());
       session.End();
-      clean = clean && testing::BoxTexts(session).empty() && session.Host().tier_data->LiveRecords() == 0;
+      clean = clean && test_support::BoxTexts(session).empty() && session.Host().tier_data->LiveRecords() == 0;
       failed_cycles += clean ? 0 : 1;
       last_delegate = session.Host().delegate;
     }

@@ -36,8 +36,8 @@ std::string BandAskedFor(SimHost& host, IproviderOwner& owner) {
 }
 
 TEST(TierLifecycle, InitializeSetsUpTheProviderOwnerTwiceAndHandsTheParametersOverTwice) {
-  testing::InstalledComponent component;
-  testing::InSession(component.Setup(), [](HostSession& session) {
+  test_support::InstalledComponent component;
+  test_support::InSession(component.Setup(), [](HostSession& session) {
     SimHost& host = session.Host();
     host.delegate_owner->SetFrequencyRanges(3, {1, 2, 3, 4, "our tier"});
     host.delegate_owner->SetFrequencyRanges(7, {5, 6, 7, 8, "decoy"});
@@ -73,10 +73,10 @@ TEST(TierLifecycle, TheTierKeyIsTheNameAndTheVersionTheHostFilled) {
     const char* version_text;
     const char* key;
   } cases[] = {{"0003", "VX4820CAL.0003"}, {" 7 ", "VX4820CAL. 7 "}, {"", ""}};
-  testing::InstalledComponent component;
+  test_support::InstalledComponent component;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.version_text);
-    testing::InSession(component.Setup(), [&](HostSession& session) {
+    test_support::InSession(component.Setup(), [&](HostSession& session) {
       session.Host().tier_data->SetVersionText(c.version_text);
       session.CreateTier();
       session.Initialize();
@@ -86,9 +86,9 @@ TEST(TierLifecycle, TheTierKeyIsTheNameAndTheVersionTheHostFilled) {
 }
 
 TEST(TierLifecycle, CurrentProvInfoIsCachedUntilTheKeyChangesInAnyWay) {
-  testing::InstalledComponent component;
-  testing::InSession(component.Setup(), [](HostSession& session) {
-    ASSERT_TRUE(testing::StartSession(session));
+  test_support::InstalledComponent component;
+  test_support::InSession(component.Setup(), [](HostSession& session) {
+    ASSERT_TRUE(test_support::StartSession(session));
     Itier& tier = *session.Tier();
     simhost::ProvInfoScenario& tier_data = *session.Host().tier_data;
     int reads_before = tier_data.VersionsReads();
@@ -112,9 +112,9 @@ TEST(TierLifecycle, CurrentProvInfoIsCachedUntilTheKeyChangesInAnyWay) {
 }
 
 TEST(TierLifecycle, TerminateReleasesTheOwnedObjectsAndKeepsNameKeyAndMessenger) {
-  testing::InstalledComponent component;
-  testing::InSession(component.Setup(), [](HostSession& session) {
-    ASSERT_TRUE(testing::StartSession(session));
+  test_support::InstalledComponent component;
+  test_support::InSession(component.Setup(), [](HostSession& session) {
+    ASSERT_TRUE(test_support::StartSession(session));
     std::weak_ptr<IproviderOwner> owner = session.Objects().provider_owner;
     std::weak_ptr<ItierValidator> validator = session.Objects().validator;
     session.Terminate();
@@ -129,19 +129,19 @@ TEST(TierLifecycle, TerminateReleasesTheOwnedObjectsAndKeepsNameKeyAndMessenger)
     EXPECT_EQ(tier.TierName(), "VX4820CAL");
     EXPECT_EQ(tier.TierKey(), "VX4820CAL.0003");
     EXPECT_EQ(tier.Messenger(), session.Host().messenger);
-    EXPECT_TRUE(testing::BoxTexts(session).empty());
+    EXPECT_TRUE(test_support::BoxTexts(session).empty());
   });
 }
 
 TEST(TierLifecycle, WithoutTheHostsValidatorEveryGuardedQuestionIsRefusedWithOneBox) {
-  testing::InstalledComponent component;
-  testing::InSession(component.Setup(), [](HostSession& session) {
+  test_support::InstalledComponent component;
+  test_support::InSession(component.Setup(), [](HostSession& session) {
     SimHost& host = session.Host();
     host.validator = nullptr;
-    ASSERT_TRUE(testing::StartSession(session));
+    ASSERT_TRUE(test_support::StartSession(session));
     int32_t item = 1, count = 1;
     EXPECT_FALSE(session.Objects().validator->AddRecord(item, count));
-    std::vector<std::string> boxes = testing::BoxTexts(session);
+    std::vector<std::string> boxes = test_support::BoxTexts(session);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0],
               "[Programming Application] VX4820CAL: ItierValidator_AddRecord\r\nItierValidator not initialised. "

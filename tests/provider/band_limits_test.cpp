@@ -17,9 +17,9 @@
 namespace vx4820cal {
 namespace {
 
-using testing::CountingTerminator;
-using testing::FakeCalParameters;
-using testing::OnFreshThread;
+using test_support::CountingTerminator;
+using test_support::FakeCalParameters;
+using test_support::OnFreshThread;
 
 const std::vector<std::string> kCodes = {"A4", "B1", "C0", "D1", "G2", "H5", "H6", "H7", "K5"};
 

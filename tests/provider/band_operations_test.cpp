@@ -8,10 +8,10 @@
 namespace vx4820cal {
 namespace {
 
-using testing::OnFreshThread;
-using testing::ProviderScene;
-using testing::RaisedBy;
-using testing::SourceLine;
+using test_support::OnFreshThread;
+using test_support::ProviderScene;
+using test_support::RaisedBy;
+using test_support::SourceLine;
 
 const simhost::FrequencyRanges kBand3 = {136000, 174000, 136500, 173500, "6.25/12.5"};
 

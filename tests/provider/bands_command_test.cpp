@@ -12,8 +12,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::ReadFile;
-using testing::TempDir;
+using test_support::ReadFile;
+using test_support::TempDir;
 
 struct ToolRun {
   int status;

@@ -12,7 +12,7 @@
 #include "vx4820cal/error.h"
 #include "vx4820cal/interfaces/icalparameters.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 struct TableLookup {
   std::string band, model;
@@ -49,4 +49,4 @@ class FakeCalParameters : public IcalParameters {
   std::map<std::pair<std::string, std::string>, std::shared_ptr<Collection>> tables_;
 };
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

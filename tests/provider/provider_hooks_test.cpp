@@ -8,10 +8,10 @@
 namespace vx4820cal {
 namespace {
 
-using testing::OnFreshThread;
-using testing::ProviderScene;
-using testing::RaisedBy;
-using testing::SourceLine;
+using test_support::OnFreshThread;
+using test_support::ProviderScene;
+using test_support::RaisedBy;
+using test_support::SourceLine;
 
 const std::string kNotHandledTitle = "Post Add Processing Error";
 

@@ -19,7 +19,7 @@
 #include "common/project_globals.h"
 #include "vx4820cal/component.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 struct ProviderScene {
   std::shared_ptr<simhost::SimDelegateProviderOwner> delegate_owner =
@@ -57,4 +57,4 @@ struct ProviderScene {
   void RemoveDelegate() { gobjLocalTierSupport->DelegateTier(nullptr); }
 };
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

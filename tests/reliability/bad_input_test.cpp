@@ -16,8 +16,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::Lines;
-using testing::ParametersFolder;
+using test_support::Lines;
+using test_support::ParametersFolder;
 
 constexpr int32_t kLoads = -1;  // no error: the file loads
 const std::string kMillion(1000000, 'x');
@@ -145,7 +145,7 @@ TEST(BadInput, FieldDataFileKeepsTheRecordsBeforeTheBadLine) {
       {"an empty file", "", 62, "Input past end of file", {}},
   };
   for (const FieldsCase& c : cases) {
-    testing::TempDir dir;
+    test_support::TempDir dir;
     dir.Write("fields.dat", c.file);
     colUserFields fields;
     Outcome outcome = OutcomeOf([&] { EXPECT_TRUE(fields.ReadInDataFromTextFile(dir / "fields.dat")) << c.kind; });
@@ -179,20 +179,20 @@ TEST(BadInput, TextsFromTheHostOutsideTheCodePage) {
       {"the euro sign, inside Windows-1252", "\xE2\x82\xAC", "\xE2\x82\xAC"},
   };
   ParametersFolder folder;
-  folder.WriteSource(testing::kWorkedExample);
+  folder.WriteSource(test_support::kWorkedExample);
   auto store = folder.Load();
   for (const Case& c : cases) {
     std::string scrambled = EncryptString(c.text);
     EXPECT_EQ(scrambled.size(), 2 * Utf8ToCp1252(c.text).size()) << c.kind << ": two digits per character";
     EXPECT_EQ(DecryptString(scrambled), c.stored) << c.kind;
-    EXPECT_EQ(testing::Entries(store->GetTable(c.text, "LR2930 Cal", 0, "BandLimits", "Default")),
+    EXPECT_EQ(test_support::Entries(store->GetTable(c.text, "LR2930 Cal", 0, "BandLimits", "Default")),
               (Lines{"BandType=1", "TCXO=12.8"}))
         << c.kind << ": as a band, only the default lists match";
-    EXPECT_EQ(testing::Entries(store->GetTable("H5", "LR2930 Cal", 0, c.text, "Default")), Lines{})
+    EXPECT_EQ(test_support::Entries(store->GetTable("H5", "LR2930 Cal", 0, c.text, "Default")), Lines{})
         << c.kind << ": as a table, nothing matches";
     colUserFields fields;
     EXPECT_FALSE(fields.Exists(Variant(c.text))) << c.kind;
-    EXPECT_EQ(testing::ErrorNumberOf([&] { fields.Item(c.text); }), err::kInvalidArgument) << c.kind;
+    EXPECT_EQ(test_support::ErrorNumberOf([&] { fields.Item(c.text); }), err::kInvalidArgument) << c.kind;
   }
 }
 

@@ -24,22 +24,22 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Crlf;
-using testing::ExpectTheNextLoadRegenerates;
-using testing::FilesIn;
-using testing::kFileNotFound;
-using testing::kTheTwoFiles;
-using testing::LargeSource;
-using testing::LoadError;
-using testing::ParametersFolder;
-using testing::PrepareRegeneration;
+using test_support::Crlf;
+using test_support::ExpectTheNextLoadRegenerates;
+using test_support::FilesIn;
+using test_support::kFileNotFound;
+using test_support::kTheTwoFiles;
+using test_support::LargeSource;
+using test_support::LoadError;
+using test_support::ParametersFolder;
+using test_support::PrepareRegeneration;
 
 // How a person's editor saves: a new file renamed over the old one, or the old file
 // written again in place.
 void SaveByRename(const ParametersFolder& folder, const std::string& source) {
   fs::path side = folder.Dir() / "PARAMETERS.ini.new";
-  testing::WriteFile(side, Crlf(source));
-  testing::SetAge(side, 5);
+  test_support::WriteFile(side, Crlf(source));
+  test_support::SetAge(side, 5);
   fs::rename(side, folder.Source());
 }
 
@@ -63,7 +63,7 @@ TEST(ConcurrentEdits, ASourceSavedWhileTheCopyIsMadeEndsInACopyOfTheNewSource) {
     EXPECT_EQ(LoadError(), "") << c.what;
     calparams::SetAtomicWriteProbe(nullptr);
     ASSERT_TRUE(saved) << c.what;
-    testing::ExpectTheCopyOf(folder, Crlf(new_source), c.what);
+    test_support::ExpectTheCopyOf(folder, Crlf(new_source), c.what);
     EXPECT_LE(fs::last_write_time(folder.WorkingCopy()), fs::last_write_time(folder.Source()))
         << c.what << ": dated no later than the source it was made from";
     ExpectTheNextLoadRegenerates(folder, c.what);
@@ -72,14 +72,14 @@ TEST(ConcurrentEdits, ASourceSavedWhileTheCopyIsMadeEndsInACopyOfTheNewSource) {
 
 TEST(ConcurrentEdits, ASourceThatNeverHoldsStillFailsTheRegenerationAndKeepsTheOldCopy) {
   ParametersFolder folder;
-  PrepareRegeneration(folder, testing::kWorkedExample);
+  PrepareRegeneration(folder, test_support::kWorkedExample);
   // Each save longer than the last: a save of the same length within one tick of the
   // file system's clock would look like no save at all.
-  std::string saved(testing::kWorkedExample);
+  std::string saved(test_support::kWorkedExample);
   calparams::SetAtomicWriteProbe([&](const fs::path&, size_t) { folder.WriteSource(saved += ";\n"); });
   EXPECT_EQ(LoadError(), kFileNotFound);
   calparams::SetAtomicWriteProbe(nullptr);
-  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), testing::OldCopy());
+  EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), test_support::OldCopy());
   EXPECT_EQ(FilesIn(folder.Dir().Path()), kTheTwoFiles);
   ExpectTheNextLoadRegenerates(folder, "once the source holds still");
 }
@@ -88,7 +88,7 @@ TEST(ConcurrentEdits, ASourceThatNeverHoldsStillFailsTheRegenerationAndKeepsTheO
 // locked is abandoned even when a live process (this one) has that id.
 TEST(ConcurrentEdits, AnUnlockedTemporaryFileIsRemovedWhateverProcessItsNameNames) {
   ParametersFolder folder;
-  PrepareRegeneration(folder, testing::kWorkedExample);
+  PrepareRegeneration(folder, test_support::kWorkedExample);
   fs::path left;
   calparams::SetAtomicWriteProbe([&](const fs::path& temporary, size_t) {
     left = temporary.string() + "-left";

@@ -18,28 +18,28 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Entries;
-using testing::ExpectTheNextLoadRegenerates;
-using testing::FilesIn;
-using testing::kFileNotFound;
-using testing::kTheTwoFiles;
-using testing::Lines;
-using testing::LoadError;
-using testing::ParametersFolder;
-using testing::PrepareRegeneration;
-using testing::InChildProcess;
-using testing::LargeSource;
+using test_support::Entries;
+using test_support::ExpectTheNextLoadRegenerates;
+using test_support::FilesIn;
+using test_support::kFileNotFound;
+using test_support::kTheTwoFiles;
+using test_support::Lines;
+using test_support::LoadError;
+using test_support::ParametersFolder;
+using test_support::PrepareRegeneration;
+using test_support::InChildProcess;
+using test_support::LargeSource;
 
-const std::string kOldCopy = testing::OldCopy();
+const std::string kOldCopy = test_support::OldCopy();
 
 // A file-size limit makes the kernel refuse the write that would pass it, as a full
 // disk does: a short write, then an error.
 TEST(InterruptedWrites, AWriteThatFailsAsOnAFullDiskKeepsTheOldCopy) {
   ParametersFolder folder;
-  const size_t new_size = calparams::WorkingCopyBytes(testing::Crlf(testing::kWorkedExample)).size();
+  const size_t new_size = calparams::WorkingCopyBytes(test_support::Crlf(test_support::kWorkedExample)).size();
   for (size_t limit : {size_t{0}, size_t{1}, new_size / 2, new_size - 1}) {
     std::string what = "disk full after " + std::to_string(limit) + " bytes";
-    PrepareRegeneration(folder, testing::kWorkedExample);
+    PrepareRegeneration(folder, test_support::kWorkedExample);
     int outcome = InChildProcess([&] {
       ::signal(SIGXFSZ, SIG_IGN);
       rlimit file_size{limit, limit};
@@ -79,7 +79,7 @@ TEST(InterruptedWrites, AProcessKilledWhileWritingALargeCopyLosesNothing) {
   ::close(pipe_ends[0]);
   ::close(pipe_ends[1]);
   ASSERT_EQ(outcome, 128 + SIGKILL);
-  const size_t new_size = calparams::WorkingCopyBytes(testing::Crlf(source)).size();
+  const size_t new_size = calparams::WorkingCopyBytes(test_support::Crlf(source)).size();
   EXPECT_GT(written_when_killed, 0u);
   EXPECT_LT(written_when_killed, new_size) << "killed in the middle of the writing";
   EXPECT_EQ(folder.Dir().Read("PARAMETERS.dat"), kOldCopy);

@@ -17,17 +17,17 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Entries;
-using testing::ExpectTheNextLoadRegenerates;
-using testing::FilesIn;
-using testing::kFileNotFound;
-using testing::kTheTwoFiles;
-using testing::Lines;
-using testing::LoadError;
-using testing::ParametersFolder;
-using testing::PrepareRegeneration;
+using test_support::Entries;
+using test_support::ExpectTheNextLoadRegenerates;
+using test_support::FilesIn;
+using test_support::kFileNotFound;
+using test_support::kTheTwoFiles;
+using test_support::Lines;
+using test_support::LoadError;
+using test_support::ParametersFolder;
+using test_support::PrepareRegeneration;
 
-const std::string kOldCopy = testing::OldCopy();
+const std::string kOldCopy = test_support::OldCopy();
 
 // The byte counts at which the new working copy holds whole lines only.
 std::vector<size_t> LineEnds(const std::string& bytes) {
@@ -40,12 +40,12 @@ std::vector<size_t> LineEnds(const std::string& bytes) {
 
 TEST(InterruptedWrites, FailingAfterAnyLineKeepsTheOldCopy) {
   ParametersFolder folder;
-  const std::string new_copy = calparams::WorkingCopyBytes(testing::Crlf(testing::kWorkedExample));
+  const std::string new_copy = calparams::WorkingCopyBytes(test_support::Crlf(test_support::kWorkedExample));
   std::vector<size_t> ends = LineEnds(new_copy);
   ASSERT_EQ(ends.size(), 16u);  // the marker and fifteen lines
   for (size_t end : ends) {
     std::string what = "cut after " + std::to_string(end) + " bytes";
-    PrepareRegeneration(folder, testing::kWorkedExample);
+    PrepareRegeneration(folder, test_support::kWorkedExample);
     size_t temporary_size = 0;
     calparams::SetAtomicWriteProbe(
         [&](const fs::path& temporary, size_t written) {

@@ -15,9 +15,9 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace testing;
+using namespace test_support;
 
-const std::string kOldCopy = testing::OldCopy();
+const std::string kOldCopy = test_support::OldCopy();
 
 constexpr const char* kChildFolderVariable = "VX4820CAL_TEST_CHILD_FOLDER";
 constexpr const char* kChildEventVariable = "VX4820CAL_TEST_CHILD_EVENT";
@@ -25,7 +25,7 @@ constexpr const char* kChildTest = "InterruptedWrites.DISABLED_ChildRegeneratesU
 
 TEST(InterruptedWrites, AReplacementRefusedWhileAnotherProgramHoldsTheCopyKeepsIt) {
   ParametersFolder folder;
-  PrepareRegeneration(folder, testing::kWorkedExample);
+  PrepareRegeneration(folder, test_support::kWorkedExample);
   // Opened without delete sharing, as a viewer or another host may: the file cannot
   // be replaced until it is closed.
   HANDLE holder = ::CreateFileW(folder.WorkingCopy().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -102,7 +102,7 @@ TEST(InterruptedWrites, AProcessTerminatedWhileWritingALargeCopyLosesNothing) {
   ASSERT_EQ(files.size(), 3u);
   const std::string temporary = *files.begin();
   EXPECT_EQ(temporary.rfind(".tmp-", 0), 0u);
-  const size_t new_size = calparams::WorkingCopyBytes(testing::Crlf(source)).size();
+  const size_t new_size = calparams::WorkingCopyBytes(test_support::Crlf(source)).size();
   const size_t written = fs::file_size(folder.Dir() / temporary);
   EXPECT_GT(written, 0u);
   EXPECT_LT(written, new_size) << "terminated in the middle of the writing";

@@ -23,10 +23,10 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FilesIn;
-using testing::InChildProcess;
-using testing::LoadError;
-using testing::ParametersFolder;
+using test_support::FilesIn;
+using test_support::InChildProcess;
+using test_support::LoadError;
+using test_support::ParametersFolder;
 
 void MakeFifo(const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); }
 void MakeDevice(const fs::path& path) { fs::create_symlink("/dev/zero", path); }
@@ -101,7 +101,7 @@ TEST(OddFiles, OnlyRegularFilesAreReadAndNoneOtherIsWaitedFor) {
   } roles[] = {
       {"PARAMETERS.dat", [] { return LoadError(); }, "VX4820CAL: LoadFile\r\nPath/File access error"},
       // The source cannot be read: the regeneration fails, and with it the load.
-      {"PARAMETERS.ini", [] { return LoadError(); }, testing::kFileNotFound},
+      {"PARAMETERS.ini", [] { return LoadError(); }, test_support::kFileNotFound},
       {"VX4820CAL_UI_U.dat", [] { return ReadFieldsFrom(ComponentFolder() / "VX4820CAL_UI_U.dat"); },
        "not read, 0 fields"},
   };

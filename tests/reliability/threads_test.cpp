@@ -29,8 +29,8 @@
 namespace vx4820cal {
 namespace {
 
-using testing::ReadFile;
-using testing::TempDir;
+using test_support::ReadFile;
+using test_support::TempDir;
 
 constexpr int kThreads = 4;
 const std::vector<std::string> kModels = {"VX4820 Standard Rx", "VX4820 Trigger Base Rx", "VX4820 Transmitter",
@@ -52,11 +52,11 @@ class Site {
   explicit Site(int number) : number_(number) {
     std::string site = std::to_string(number);
     // Band A4 comes first in the sample file.
-    std::string parameters = ReadFile(testing::SampleDataFolder() / "PARAMETERS.ini");
+    std::string parameters = ReadFile(test_support::SampleDataFolder() / "PARAMETERS.ini");
     parameters = ReplaceFirst(parameters, "FreqMax = 174000000", "FreqMax = 17400" + site + "000");
     parameters = ReplaceFirst(parameters, "Display = 136-174 MHz", "Display = Site " + site);
     dir_.Write("PARAMETERS.ini", parameters);
-    dir_.Write("VX4820CAL_UI_U.dat", ReadFile(testing::SampleDataFolder() / "VX4820CAL_UI_U.txt") +
+    dir_.Write("VX4820CAL_UI_U.dat", ReadFile(test_support::SampleDataFolder() / "VX4820CAL_UI_U.txt") +
                                          "Site_Field\tField of site " + site + "\r\n");
   }
   const std::filesystem::path& Folder() const { return dir_.Path(); }

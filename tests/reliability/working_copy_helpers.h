@@ -19,7 +19,7 @@
 #include "calparams/working_copy.h"
 #include "common/scrambling.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 inline const std::string kFileNotFound = "VX4820CAL: LoadFile\r\nFile not found";
 
@@ -106,4 +106,4 @@ inline int InChildProcess(const std::function<int()>& body, const std::function<
 }
 #endif
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

@@ -16,8 +16,8 @@ namespace {
 
 using simhost::SimProvInfo;
 using simhost::SimVersion;
-using testing::OnFreshThread;
-using testing::RaisedBy;
+using test_support::OnFreshThread;
+using test_support::RaisedBy;
 
 std::shared_ptr<IprovInfo> Record(const std::string& key) {
   return std::make_shared<SimProvInfo>(SimVersion{key, "", "", false});
@@ -100,7 +100,7 @@ TEST_F(ColProvInfoTest, ArmedItemStillRaisesWhileAddReports) {
   OnFreshThread([&] {
     auto boxes = std::make_shared<simhost::MessageBoxRecorder>();
     InstallMessageBoxService(boxes);
-    auto terminator = std::make_shared<testing::CountingTerminator>();
+    auto terminator = std::make_shared<test_support::CountingTerminator>();
     InitRaiseError(terminator);
 
     EXPECT_EQ(RaisedBy([&] { list->Item(0); }).Number(), err::kSubscriptOutOfRange);

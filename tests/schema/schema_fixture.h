@@ -16,7 +16,7 @@
 #include "common/error_convention.h"
 #include "vx4820cal/component.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 inline const std::vector<std::string> kProductModels = {"VX4820 Standard Rx", "VX4820 Trigger Base Rx",
                                                         "VX4820 Transmitter", "VX4820 High Power Tx"};
@@ -83,4 +83,4 @@ inline std::shared_ptr<Collection> CollectionOf(const std::vector<std::string>& 
   return collection;
 }
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

@@ -6,12 +6,12 @@
 namespace vx4820cal {
 namespace {
 
-using testing::ArmedReporting;
-using testing::RaisedBy;
-using testing::kProductModels;
-using testing::KeysOf;
-using testing::OnFreshThread;
-using testing::SchemaFixture;
+using test_support::ArmedReporting;
+using test_support::RaisedBy;
+using test_support::kProductModels;
+using test_support::KeysOf;
+using test_support::OnFreshThread;
+using test_support::SchemaFixture;
 
 const char kDuplicateKeyText[] = "This key is already associated with an element of this collection";
 
@@ -151,12 +151,12 @@ TEST_F(SchemaFixture, BeforeInitializeAnswersNothingAndTierListFails) {
               "VX4820CAL: ItierSchema_TierList\r\nVX4820CAL: TierList\r\n"
               "Object variable or With block variable not set");
     std::string key = "VX4820 Standard Rx.0003", name = "VX4820 Standard Rx", version_text = "0003";
-    auto path = testing::CollectionOf({"kept"});
+    auto path = test_support::CollectionOf({"kept"});
     auto given = path;
     EXPECT_FALSE(schema->GetDBVersionPathForTier(key, path));
     EXPECT_EQ(path, given);
     EXPECT_FALSE(schema->GetDBVersionPathForTierAndVersion(name, version_text, path));
-    EXPECT_EQ(testing::TextsOf(*path), std::vector<std::string>{"kept"});
+    EXPECT_EQ(test_support::TextsOf(*path), std::vector<std::string>{"kept"});
     EXPECT_EQ(schema->GetLatestTierForTierNameAndVersion(name, version_text), "");
   });
 }

@@ -9,18 +9,18 @@
 namespace vx4820cal {
 namespace {
 
-using testing::ArmedReporting;
-using testing::CollectionOf;
-using testing::kProductModels;
-using testing::OnFreshThread;
-using testing::RaisedBy;
-using testing::TextsOf;
+using test_support::ArmedReporting;
+using test_support::CollectionOf;
+using test_support::kProductModels;
+using test_support::OnFreshThread;
+using test_support::RaisedBy;
+using test_support::TextsOf;
 using Texts = std::vector<std::string>;
 
 const std::string kRx = "VX4820 Standard Rx";
 const std::string kTx = "VX4820 Transmitter";
 
-class VersionPathTest : public testing::SchemaFixture {
+class VersionPathTest : public test_support::SchemaFixture {
  protected:
   void SetUp() override {
     SchemaFixture::SetUp();

@@ -17,7 +17,7 @@
 
 #include "vx4820cal/error.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 namespace {
 
 #ifdef _WIN32
@@ -129,4 +129,4 @@ size_t OpenFileCount() {
 
 std::filesystem::path SampleDataFolder() { return std::filesystem::path(VX4820CAL_SOURCE_DIR) / "data"; }
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

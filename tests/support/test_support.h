@@ -9,7 +9,7 @@
 #include "vx4820cal/error.h"
 #include "vx4820cal/interfaces/iterminator.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 // A folder that exists for the life of the object.
 class TempDir {
@@ -66,4 +66,4 @@ size_t OpenFileCount();
 // The repository's sample data folder.
 std::filesystem::path SampleDataFolder();
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

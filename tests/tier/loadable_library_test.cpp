@@ -12,7 +12,7 @@ namespace vx4820cal {
 namespace {
 
 TEST(LoadableLibrary, CreatesTheTierByNameAndReportsItsOwnFolder) {
-  testing::TempDir folder;
+  test_support::TempDir folder;
   std::filesystem::copy_file(VX4820CAL_LIBRARY_FILE, simhost::LibraryInFolder(folder.Path()));
   simhost::LoadedComponent library(simhost::LibraryInFolder(folder.Path()));
   const ComponentApi* api = &library.Api();

@@ -14,7 +14,7 @@
 namespace vx4820cal {
 namespace {
 
-using testing::OnFreshThread;
+using test_support::OnFreshThread;
 
 class EventCounter : public IclsVX4820CALTierEvents {
  public:
@@ -90,7 +90,7 @@ TEST(TierCalParameters, ReplacesTheThreadsStore) {
 }
 
 TEST(TierInitialize, StopsWhenTheParametersDoNotLoadAndKeepsWhatItSet) {
-  testing::TempDir empty_folder;
+  test_support::TempDir empty_folder;
   OnFreshThread([&] {
     SetThreadComponentFolder(empty_folder.Path());
     auto boxes = std::make_shared<simhost::MessageBoxRecorder>();

@@ -6,10 +6,10 @@
 namespace vx4820cal {
 namespace {
 
-using testing::TempDir;
+using test_support::TempDir;
 
 // Runs the tool on the folder; the arguments are words without quoting.
-testing::ToolRun RunTool(const TempDir& folder, const std::string& args) {
+test_support::ToolRun RunTool(const TempDir& folder, const std::string& args) {
   std::vector<std::string> words;
   for (size_t start = 0, space; start < args.size(); start = space + 1) {
     space = args.find(' ', start);
@@ -17,7 +17,7 @@ testing::ToolRun RunTool(const TempDir& folder, const std::string& args) {
     if (space > start) words.push_back(args.substr(start, space - start));
   }
   words.insert(words.end(), {"--dir", folder.Path().string()});
-  return testing::RunTool(words);
+  return test_support::RunTool(words);
 }
 
 constexpr const char* kDumpHeader =
@@ -41,7 +41,7 @@ TEST_F(UiCommand, DumpPrintsEveryRecordInFileOrder) {
                "\r\n"
                "\tNo UIID\r\n"
                "Band_r5k\tFrequency band\t48010\t\t1200\t10\t-1\r\n");
-  testing::ToolRun run = RunTool(folder, "ui dump");
+  test_support::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, std::string(kDumpHeader) +
                          "PA_TEMP_LIMIT\tPA temperature limit\t48320\t°C\t960\t0\t30\tfalse\t60\tFactoryOnly\t"
@@ -52,7 +52,7 @@ TEST_F(UiCommand, DumpPrintsEveryRecordInFileOrder) {
 
 TEST_F(UiCommand, DumpOfAFileThatCannotBeOpenedPrintsTheHeaderOnly) {
   // The component is silent; the tool names the file and fails.
-  testing::ToolRun run = RunTool(folder, "ui dump");
+  test_support::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, kDumpHeader);
   EXPECT_EQ(run.err, "vx4820cal: " + (folder / "VX4820CAL_UI_U.dat").string() + ": does not exist\n");
@@ -64,7 +64,7 @@ TEST_F(UiCommand, DumpOfAFileThatCannotBeOpenedPrintsTheHeaderOnly) {
 
 TEST_F(UiCommand, DumpReportsADuplicateAndPrintsTheRest) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\r\nA\tFirst\r\na\tSecond\r\nB\tThird\r\n");
-  testing::ToolRun run = RunTool(folder, "ui dump");
+  test_support::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 3);
   EXPECT_EQ(run.out, std::string(kDumpHeader) + "A\tFirst\t0\tunits\t0\t0\t0\tfalse\t40\t\t\t\tfalse\n" +
                          "B\tThird\t0\tunits\t0\t0\t0\tfalse\t40\t\t\t\tfalse\n");
@@ -75,7 +75,7 @@ TEST_F(UiCommand, DumpReportsADuplicateAndPrintsTheRest) {
 
 TEST_F(UiCommand, DumpNamesTheLineWhereTheReadingStopped) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\tHELPID\r\nA\tFirst\t1\r\nB\tSecond\tabc\r\nC\tThird\t3\r\n");
-  testing::ToolRun run = RunTool(folder, "ui dump");
+  test_support::ToolRun run = RunTool(folder, "ui dump");
   EXPECT_EQ(run.status, 3);
   std::string diagnostic = "vx4820cal: " + (folder / "VX4820CAL_UI_U.dat").string() +
                            ":3: column HELPID: \"abc\" does not convert: the reading stops here (error 13, Type "
@@ -87,7 +87,7 @@ TEST_F(UiCommand, DumpNamesTheLineWhereTheReadingStopped) {
 
 TEST_F(UiCommand, StrictDumpStopsAtTheFirstError) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\r\nA\tFirst\r\na\tSecond\r\n");
-  testing::ToolRun run = RunTool(folder, "ui dump --strict");
+  test_support::ToolRun run = RunTool(folder, "ui dump --strict");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
   EXPECT_EQ(run.err,
@@ -98,14 +98,14 @@ TEST_F(UiCommand, StrictDumpStopsAtTheFirstError) {
 TEST_F(UiCommand, GetShowsTheTenAnswersOrSaysTheFieldIsNotDefined) {
   folder.Write("VX4820CAL_UI_U.dat",
                "UIID\tLABEL\tUNIT\tFACTACCESSLEVEL\r\nScanGroupNumber\tScan group\tgroup\t20\r\n");
-  testing::ToolRun defined = RunTool(folder, "ui get scangroupnumber");
+  test_support::ToolRun defined = RunTool(folder, "ui get scangroupnumber");
   EXPECT_EQ(defined.status, 0);
   EXPECT_NE(defined.out.find("Scan group"), std::string::npos) << defined.out;
   EXPECT_NE(defined.out.find("GetFactoryVisible         20\n"), std::string::npos) << defined.out;
   EXPECT_NE(defined.out.find("GetCustAccessLevelByUIID  40\n"), std::string::npos) << defined.out;
   EXPECT_EQ(defined.err, "");
 
-  testing::ToolRun undefined = RunTool(folder, "ui get Band_r5k");
+  test_support::ToolRun undefined = RunTool(folder, "ui get Band_r5k");
   EXPECT_EQ(undefined.status, 1);
   EXPECT_NE(undefined.out.find("\"Band_r5k\" is not defined"), std::string::npos) << undefined.out;
 }
@@ -173,7 +173,7 @@ TEST_F(UiCommand, LintNamesEachProblemWithItsLine) {
   const std::string file = (folder / "VX4820CAL_UI_U.dat").string();
   for (const Case& c : cases) {
     folder.Write("VX4820CAL_UI_U.dat", c.file);
-    testing::ToolRun run = RunTool(folder, "ui lint");
+    test_support::ToolRun run = RunTool(folder, "ui lint");
     EXPECT_EQ(run.status, c.status) << c.what << '\n' << run.out;
     std::vector<std::string> findings = Findings(run.out, file);
     if (c.findings.empty()) {
@@ -187,10 +187,10 @@ TEST_F(UiCommand, LintNamesEachProblemWithItsLine) {
 
 TEST_F(UiCommand, JsonFormsHoldWhatTheTextFormsShow) {
   folder.Write("VX4820CAL_UI_U.dat", "UIID\tLABEL\tHELPID\r\nA\tx\t1\r\na\ty\t2\r\n");
-  testing::ToolRun lint = RunTool(folder, "ui lint --format json");
+  test_support::ToolRun lint = RunTool(folder, "ui lint --format json");
   EXPECT_EQ(lint.status, 1);
   EXPECT_NE(lint.out.find("\"line\": 3,\n      \"severity\": \"error\""), std::string::npos) << lint.out;
-  testing::ToolRun dump = RunTool(folder, "ui dump --format=json");
+  test_support::ToolRun dump = RunTool(folder, "ui dump --format=json");
   EXPECT_NE(dump.out.find("\"UIID\": \"A\",\n    \"Label\": \"x\",\n    \"HelpID\": 1,"), std::string::npos)
       << dump.out;
 }

@@ -12,11 +12,11 @@
 namespace vx4820cal {
 namespace {
 
-using testing::DescribeAll;
-using testing::OnArmedThread;
-using testing::ReadFile;
-using testing::Reports;
-using testing::SampleDataFolder;
+using test_support::DescribeAll;
+using test_support::OnArmedThread;
+using test_support::ReadFile;
+using test_support::Reports;
+using test_support::SampleDataFolder;
 
 TEST(SampleUIData, ScrambledCopyIsRegeneratedFromThePlainSource) {
   const std::string plain = ReadFile(SampleDataFolder() / "VX4820CAL_UI_U.txt");

@@ -12,9 +12,9 @@
 namespace vx4820cal {
 namespace {
 
-using testing::OnArmedThread;
-using testing::Reports;
-using testing::TempDir;
+using test_support::OnArmedThread;
+using test_support::Reports;
+using test_support::TempDir;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kFields =

@@ -12,7 +12,7 @@
 #include "ui/user_fields.h"
 #include "vx4820cal/component.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 struct Reports {
   std::shared_ptr<simhost::MessageBoxRecorder> boxes = std::make_shared<simhost::MessageBoxRecorder>();
@@ -68,4 +68,4 @@ inline std::string ReaderError(const std::string& description) {
   return "VX4820CAL: ReadInDataFromTextFile\r\n" + description;
 }
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support

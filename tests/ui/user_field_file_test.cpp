@@ -11,12 +11,12 @@
 namespace vx4820cal {
 namespace {
 
-using testing::DescribeAll;
-using testing::OnArmedThread;
-using testing::OnUnarmedThread;
-using testing::ReaderError;
-using testing::Reports;
-using testing::TempDir;
+using test_support::DescribeAll;
+using test_support::OnArmedThread;
+using test_support::OnUnarmedThread;
+using test_support::ReaderError;
+using test_support::Reports;
+using test_support::TempDir;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kAllColumns =
@@ -250,11 +250,11 @@ TEST(UserFieldFile, FileIsClosedOnEveryPath) {
     dir.Write("good.dat", "UIID\r\nA\r\n");
     dir.Write("bad.dat", "UIID\r\nA\tbeyond\r\n");
     dir.Write("duplicate.dat", "UIID\r\nA\r\na\r\n");
-    const size_t before = testing::OpenFileCount();
+    const size_t before = test_support::OpenFileCount();
     for (const char* name : {"good.dat", "bad.dat", "duplicate.dat", "missing.dat"}) {
       colUserFields fields;
       fields.ReadInDataFromTextFile(dir / name);
-      EXPECT_EQ(testing::OpenFileCount(), before) << name;
+      EXPECT_EQ(test_support::OpenFileCount(), before) << name;
     }
   });
 }

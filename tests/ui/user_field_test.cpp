@@ -7,9 +7,9 @@
 namespace vx4820cal {
 namespace {
 
-using testing::Describe;
-using testing::OnArmedThread;
-using testing::Reports;
+using test_support::Describe;
+using test_support::OnArmedThread;
+using test_support::Reports;
 
 TEST(UserField, FreshRecordHoldsZeroesAndEmptyTexts) {
   clsUserField field;

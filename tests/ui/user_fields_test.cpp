@@ -7,11 +7,11 @@
 namespace vx4820cal {
 namespace {
 
-using testing::Describe;
-using testing::DescribeAll;
-using testing::OnArmedThread;
-using testing::OnUnarmedThread;
-using testing::Reports;
+using test_support::Describe;
+using test_support::DescribeAll;
+using test_support::OnArmedThread;
+using test_support::OnUnarmedThread;
+using test_support::Reports;
 
 // Three records, as Add is given them by the reader.
 void AddThree(colUserFields& fields) {

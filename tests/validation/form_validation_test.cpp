@@ -9,10 +9,10 @@
 namespace vx4820cal {
 namespace {
 
-using testing::InSession;
-using testing::Operations;
-using testing::RaisedBy;
-using testing::ValidatorSession;
+using test_support::InSession;
+using test_support::Operations;
+using test_support::RaisedBy;
+using test_support::ValidatorSession;
 using Ops = std::vector<std::string>;
 
 constexpr int32_t kYes = kAnswerYes;

@@ -7,9 +7,9 @@
 namespace vx4820cal {
 namespace {
 
-using testing::InSession;
-using testing::RaisedBy;
-using testing::ValidatorSession;
+using test_support::InSession;
+using test_support::RaisedBy;
+using test_support::ValidatorSession;
 
 TEST(RunPreProgramValidation, OnlyYesConfirmsTheOverwrite) {
   const struct {

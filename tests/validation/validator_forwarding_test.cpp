@@ -7,11 +7,11 @@
 namespace vx4820cal {
 namespace {
 
-using testing::ForwardedQuestions;
-using testing::InSession;
-using testing::Operations;
-using testing::RaisedBy;
-using testing::ValidatorSession;
+using test_support::ForwardedQuestions;
+using test_support::InSession;
+using test_support::Operations;
+using test_support::RaisedBy;
+using test_support::ValidatorSession;
 
 TEST(ValidatorForwarding, DelegateGetsTheArgumentsAndItsAnswerComesBackUnchanged) {
   for (const auto& question : ForwardedQuestions()) {

@@ -8,11 +8,11 @@
 namespace vx4820cal {
 namespace {
 
-using testing::GuardedQuestions;
-using testing::InSession;
-using testing::kNotInitialisedText;
-using testing::RaisedBy;
-using testing::ValidatorSession;
+using test_support::GuardedQuestions;
+using test_support::InSession;
+using test_support::kNotInitialisedText;
+using test_support::RaisedBy;
+using test_support::ValidatorSession;
 
 std::string GuardReport(const std::string& operation) {
   return "VX4820CAL: ItierValidator_" + operation + "\r\n" + kNotInitialisedText;

@@ -20,7 +20,7 @@
 #include "validation/tier_validator.h"
 #include "vx4820cal/component.h"
 
-namespace vx4820cal::testing {
+namespace vx4820cal::test_support {
 
 inline constexpr const char* kNotInitialisedText =
     "ItierValidator not initialised. Please set object reference to Validator before calling any ItierValidator "
@@ -143,4 +143,4 @@ inline std::vector<Question> GuardedQuestions() {
   return questions;
 }
 
-}  // namespace vx4820cal::testing
+}  // namespace vx4820cal::test_support
