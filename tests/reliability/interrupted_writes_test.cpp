@@ -17,15 +17,7 @@ namespace vx4820cal {
 namespace {
 
 namespace fs = std::filesystem;
-using test_support::Entries;
-using test_support::ExpectTheNextLoadRegenerates;
-using test_support::FilesIn;
-using test_support::kFileNotFound;
-using test_support::kTheTwoFiles;
-using test_support::Lines;
-using test_support::LoadError;
-using test_support::ParametersFolder;
-using test_support::PrepareRegeneration;
+using namespace test_support;
 
 const std::string kOldCopy = test_support::OldCopy();
 
