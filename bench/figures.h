@@ -25,7 +25,7 @@ struct Figure {
   std::string benchmark;  // the benchmark's registered name
   std::string reference;  // the wc -l benchmark on the same file; empty: none
   Measure measure = Measure::kTime;
-  std::string counter;    // kRate: "bytes_per_second"; kCounter: its name
+  std::string counter;  // kRate: "bytes_per_second"; kCounter: its name
   Target target;
 };
 

@@ -10,10 +10,10 @@ namespace vx4820cal::bench {
 
 struct StartUp {
   bool initialized = false;
-  size_t boxes = 0;           // message boxes shown (each one an error report)
-  std::string first_box;      // the first one's text
+  size_t boxes = 0;                             // message boxes shown (each one an error report)
+  std::string first_box;                        // the first one's text
   std::chrono::nanoseconds initialize_time{0};  // Itier::Initialize alone
-  double initialize_cpu_seconds = 0;             // the same, CPU time of its thread
+  double initialize_cpu_seconds = 0;            // the same, CPU time of its thread
 };
 
 // Starts the tier on a new thread (whose per-thread state, the field metadata

@@ -3,8 +3,8 @@
 #include <limits>
 
 #include "calparams/parameter_errors.h"
-#include "common/decimal_symbol.h"
 #include "common/conversions.h"
+#include "common/decimal_symbol.h"
 #include "common/error_convention.h"
 #include "common/text.h"
 

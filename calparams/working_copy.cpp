@@ -55,7 +55,7 @@ bool ReadWhole(const FileLineReader& lines, const std::filesystem::path& source)
 // load makes it again.
 int64_t CopyTime(int64_t source_modified_ns) {
   return platform::NowNs() - source_modified_ns < kTimeStampTick ? source_modified_ns - platform::FileTimeStepNs()
-                                                                : source_modified_ns;
+                                                                 : source_modified_ns;
 }
 
 // Never wider than the source: a working copy shows what the source holds.

@@ -1,8 +1,9 @@
 // The user's decimal separator, as the system has it for the user, unless fixed for
 // this thread.
+#include "common/decimal_symbol.h"
+
 #include <optional>
 
-#include "common/decimal_symbol.h"
 #include "common/error_convention.h"
 #include "platform/platform.h"
 #include "vx4820cal/component.h"

@@ -17,9 +17,7 @@ int32_t ShowOnStderr(const std::string& text, const std::string& title) {
 
 }  // namespace
 
-void InstallMessageBoxService(std::shared_ptr<MessageBoxService> service) {
-  tlsMessageBoxService = std::move(service);
-}
+void InstallMessageBoxService(std::shared_ptr<MessageBoxService> service) { tlsMessageBoxService = std::move(service); }
 
 int32_t ShowSystemMessageBox(const std::string& text, const std::string& title, int32_t style) {
   // Keep the service alive for the box's lifetime even if it reinstalls another.

@@ -10,8 +10,8 @@
 #endif
 
 #include "common/codepage.h"
-#include "common/scrambling.h"
 #include "common/error_convention.h"
+#include "common/scrambling.h"
 
 namespace vx4820cal {
 namespace {

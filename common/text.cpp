@@ -4,13 +4,9 @@
 
 namespace vx4820cal {
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && UCase(a) == UCase(b);
-}
+bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && UCase(a) == UCase(b); }
 
-size_t FindNoCase(std::string_view text, std::string_view needle) {
-  return UCase(text).find(UCase(needle));
-}
+size_t FindNoCase(std::string_view text, std::string_view needle) { return UCase(text).find(UCase(needle)); }
 
 std::string_view TrimView(std::string_view text) {
   size_t first = text.find_first_not_of(' ');
@@ -24,8 +20,7 @@ std::string Trim(std::string_view text) { return std::string(TrimView(text)); }
 std::vector<std::string> Split(std::string_view text, std::string_view separator) {
   std::vector<std::string> pieces;
   size_t start = 0;
-  for (size_t hit; (hit = text.find(separator, start)) != std::string_view::npos;
-       start = hit + separator.size()) {
+  for (size_t hit; (hit = text.find(separator, start)) != std::string_view::npos; start = hit + separator.size()) {
     pieces.emplace_back(text.substr(start, hit - start));
   }
   pieces.emplace_back(text.substr(start));

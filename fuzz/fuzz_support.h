@@ -19,9 +19,7 @@ const std::filesystem::path& ComponentFolderForFuzzing();
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 void RemoveFile(const std::filesystem::path& path);
 
-inline std::string_view AsText(const uint8_t* data, size_t size) {
-  return {reinterpret_cast<const char*>(data), size};
-}
+inline std::string_view AsText(const uint8_t* data, size_t size) { return {reinterpret_cast<const char*>(data), size}; }
 
 // A broken invariant: print what and stop, so libFuzzer keeps the input.
 [[noreturn]] void Finding(std::string_view what);

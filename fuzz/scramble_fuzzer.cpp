@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz_support.h"
 #include "common/codepage.h"
 #include "common/scrambling.h"
+#include "fuzz_support.h"
 
 using namespace vx4820cal;
 

@@ -2,9 +2,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz_support.h"
 #include "common/scrambling.h"
 #include "common/text_file.h"
+#include "fuzz_support.h"
 #include "ui/user_fields.h"
 
 namespace {

@@ -21,8 +21,7 @@ void SimDelegateProviderOwner::Record(const std::string& operation, std::vector<
 }
 
 bool SimDelegateProviderOwner::BackwardsCompatibility(std::shared_ptr<Itier>& objTier, std::string& SourceKey,
-                                                      std::shared_ptr<Iprovider>& SourceProvider,
-                                                      std::string& DestKey,
+                                                      std::shared_ptr<Iprovider>& SourceProvider, std::string& DestKey,
                                                       std::shared_ptr<Iprovider>& DestProvider) {
   Record("BackwardsCompatibility",
          {ObjectText(objTier), SourceKey, ObjectText(SourceProvider), DestKey, ObjectText(DestProvider)},
@@ -110,8 +109,8 @@ void SimDelegateProviderOwner::Initialize(std::shared_ptr<Itier> objTier) {
   Record("Initialize", {ObjectText(objTier)}, {});
 }
 
-void SimDelegateProviderOwner::GetCurrentFrequencyRanges(int32_t& RxMin, int32_t& RxMax, int32_t& TxMin,
-                                                         int32_t& TxMax, std::string& Divisor) {
+void SimDelegateProviderOwner::GetCurrentFrequencyRanges(int32_t& RxMin, int32_t& RxMax, int32_t& TxMin, int32_t& TxMax,
+                                                         std::string& Divisor) {
   Record("GetCurrentFrequencyRanges", {}, {&RxMin, &RxMax, &TxMin, &TxMax, &Divisor});
 }
 

@@ -17,8 +17,8 @@ std::shared_ptr<ItierValidator> SimDelegateTier::Validator() {
   return validator_;
 }
 
-bool SimDelegateTier::Initialize(std::string strTierName, std::shared_ptr<Ivalidator>, std::shared_ptr<Imessenger> objMsg,
-                                 ObjectRef) {
+bool SimDelegateTier::Initialize(std::string strTierName, std::shared_ptr<Ivalidator>,
+                                 std::shared_ptr<Imessenger> objMsg, ObjectRef) {
   log_.Record("Initialize", {strTierName});
   tier_name_ = std::move(strTierName);
   messenger_ = std::move(objMsg);

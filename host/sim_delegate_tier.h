@@ -19,8 +19,8 @@ class SimDelegateTier : public Itier, public IcalParamOwner {
   std::shared_ptr<Iterminator> Terminator() override { return nullptr; }
   std::shared_ptr<ItierUserInterface> UserInterface() override { return nullptr; }
   std::shared_ptr<ItierValidator> Validator() override;
-  bool Initialize(std::string strTierName, std::shared_ptr<Ivalidator> objValidator,
-                  std::shared_ptr<Imessenger> objMsg, ObjectRef SchemaModule) override;
+  bool Initialize(std::string strTierName, std::shared_ptr<Ivalidator> objValidator, std::shared_ptr<Imessenger> objMsg,
+                  ObjectRef SchemaModule) override;
   void Terminate() override;
   std::string TierKey() override { return tier_key_; }
   void TierKey(std::string strNew) override { tier_key_ = std::move(strNew); }

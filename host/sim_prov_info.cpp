@@ -70,8 +70,7 @@ std::shared_ptr<IcolProvInfo> SimProvInfo::Versions() {
   return list;
 }
 
-void SimProvInfo::Init(std::string strComponent, std::string strModel, std::string strEmpty,
-                       std::string& strVersion) {
+void SimProvInfo::Init(std::string strComponent, std::string strModel, std::string strEmpty, std::string& strVersion) {
   if (!scenario_) throw NoTierData(strModel);
   scenario_->log_.Record("Init", {strComponent, strModel, strEmpty, strVersion});
   auto found = scenario_->models_.find(strModel);

@@ -16,9 +16,7 @@ int32_t SimProvInfoList::Count() { return items_.Count(); }
 
 void SimProvInfoList::Remove(const Variant& vntIndexKey) { items_.Remove(vntIndexKey); }
 
-ObjectRef SimProvInfoList::NewEnum() {
-  return EnumerateSnapshot(items_);
-}
+ObjectRef SimProvInfoList::NewEnum() { return EnumerateSnapshot(items_); }
 
 bool SimProvInfoList::Exists(std::string strKey) {
   std::shared_ptr<IprovInfo>* found = items_.Find(strKey);

@@ -46,7 +46,8 @@ void SimXArrayDB::ReDim(int32_t lngRowLower, int32_t lngRowUpper, int32_t lngCol
   row_upper_ = lngRowUpper;
   column_lower_ = lngColumnLower;
   column_upper_ = lngColumnUpper;
-  rows_.assign(static_cast<size_t>(RowCount()), std::vector<Variant>(static_cast<size_t>(lngColumnUpper - lngColumnLower + 1)));
+  rows_.assign(static_cast<size_t>(RowCount()),
+               std::vector<Variant>(static_cast<size_t>(lngColumnUpper - lngColumnLower + 1)));
 }
 
 void SimXArrayDB::Insert(int32_t lngPosition, int32_t lngCount) {
@@ -54,8 +55,7 @@ void SimXArrayDB::Insert(int32_t lngPosition, int32_t lngCount) {
     throw RuntimeError(err::kSubscriptOutOfRange);
   }
   auto width = static_cast<size_t>(column_upper_ - column_lower_ + 1);
-  rows_.insert(rows_.begin() + (lngPosition - row_lower_), static_cast<size_t>(lngCount),
-               std::vector<Variant>(width));
+  rows_.insert(rows_.begin() + (lngPosition - row_lower_), static_cast<size_t>(lngCount), std::vector<Variant>(width));
   row_upper_ += lngCount;
 }
 

@@ -27,8 +27,8 @@ class clsVX4820CALTier final : public Itier,
   std::shared_ptr<Iterminator> Terminator() override;
   std::shared_ptr<ItierUserInterface> UserInterface() override;
   std::shared_ptr<ItierValidator> Validator() override;
-  bool Initialize(std::string strTierName, std::shared_ptr<Ivalidator> objValidator,
-                  std::shared_ptr<Imessenger> objMsg, ObjectRef SchemaModule) override;
+  bool Initialize(std::string strTierName, std::shared_ptr<Ivalidator> objValidator, std::shared_ptr<Imessenger> objMsg,
+                  ObjectRef SchemaModule) override;
   void Terminate() override;
   std::string TierKey() override;
   void TierKey(std::string strNew) override;

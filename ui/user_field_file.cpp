@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "common/codepage.h"
-#include "common/scrambling.h"
 #include "common/conversions.h"
 #include "common/error_convention.h"
+#include "common/scrambling.h"
 #include "common/text_file.h"
 #include "ui/user_fields.h"
 

@@ -86,7 +86,7 @@ TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
        "error 52\nVX4820CAL: LoadFile\nBad file name or number\n"},
       {"a tie",
        test_support::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
-                     "N=1\nN=2\n"),
+                          "N=1\nN=2\n"),
        {},
        3,
        "[Programming Application]\nVX4820CAL: GetTable\n"
@@ -100,7 +100,7 @@ TEST_F(ParamsCommands, TablePrintsNothingWhenTheLoadOrLookupFails) {
        "stops (error 13, Type mismatch)\n"},
       {"a table the file does not hold",
        test_support::Crlf("[TT]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
-                     "N=1\n"),
+                          "N=1\n"),
        {},
        1,
        "vx4820cal: {F}/PARAMETERS.ini: no records of table \"T\"; did you mean \"TT\"?\n"},
@@ -163,7 +163,7 @@ TEST_F(ParamsCommands, ExplainNamesWinnersLosersAndTies) {
   }
   WriteSource(
       test_support::Crlf("[T]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\nRadioOptions=DEFAULT\n"
-                    "N=1\nBands=H5\nn=2\nN=3\n"));
+                         "N=1\nBands=H5\nn=2\nN=3\n"));
   run = Run({"params", "explain", "--table", "T", "--band", "H5", "--model", "M", "--hw", "0", "--option", "O"});
   EXPECT_NE(run.out.find("ties with line 9 (the names differ only in case)"), std::string::npos) << run.out;
   // Neither of the tied records wins.
@@ -211,7 +211,7 @@ TEST_F(ParamsCommands, LintNamesEachProblemWithItsLine) {
   // Warnings alone leave the exit status 0.
   WriteSource(
       test_support::Crlf("[BandLimits]\nBands=DEFAULT\nModels=DEFAULT\nHWversStart=0\nHWversStop=9\n"
-                    "RadioOptions=DEFAULT\nTCXO=12.8\n"));
+                         "RadioOptions=DEFAULT\nTCXO=12.8\n"));
   run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(Findings(run.out, file), std::vector<std::string>{"7: warning"});
@@ -335,8 +335,8 @@ TEST_F(ParamsCommands, LintFindsTiesWhateverConditionSeparatesTheOtherRecords) {
 TEST_F(ParamsCommands, LintReadsAWorkingCopyWhenThereIsNoSource) {
   fs::remove(Folder() / "PARAMETERS.ini");
   test_support::WriteFile(Folder() / "PARAMETERS.dat",
-                     test_support::Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\n") + "PCA Set\r\n" +
-                         EncryptString("N=1") + "\r\nPCA Set\r\n");
+                          test_support::Crlf("[T]\nBands=B\nModels=M\nHWversStart=0\nHWversStop=9\n") + "PCA Set\r\n" +
+                              EncryptString("N=1") + "\r\nPCA Set\r\n");
   ToolRun run = Run({"params", "lint"});
   EXPECT_EQ(run.status, 1);
   // The file's own line numbers: its marker lines are counted.

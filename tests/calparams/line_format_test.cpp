@@ -44,9 +44,9 @@ ParsedLineView PlainReading(std::string_view raw) {
 TEST(LineFormat, OnePassAgreesWithThePlainReading) {
   // Pieces that matter to the classifier, in random order, case and position: key
   // words whole and cut short, marks, spaces, and text beyond ASCII.
-  const std::vector<std::string> pieces = {"bands", "MoDeLs", "HWversStart", "hwversstop", "RadioOptions", "BAND",
-                                           "RADIOOPTION", "hw", "Ra",         "=",          ";",            "[",
-                                           " ",     "  ",    "Gain",        "12.5",       "\xC2\xB0",     "x"};
+  const std::vector<std::string> pieces = {
+      "bands", "MoDeLs", "HWversStart", "hwversstop", "RadioOptions", "BAND", "RADIOOPTION", "hw",       "Ra",
+      "=",     ";",      "[",           " ",          "  ",           "Gain", "12.5",        "\xC2\xB0", "x"};
   std::mt19937 random(48201);
   for (int round = 0; round < 30000; ++round) {
     std::string raw;

@@ -6,9 +6,9 @@
 
 #include "calparams/calibration_parameter.h"
 #include "calparams/list_form.h"
+#include "common/error_convention.h"
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
 
 namespace vx4820cal {
 namespace {

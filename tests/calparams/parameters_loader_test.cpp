@@ -2,10 +2,10 @@
 // form, where a load stops, and what the records hold.
 #include <gtest/gtest.h>
 
+#include "common/error_convention.h"
+#include "common/scrambling.h"
 #include "fixtures/parameters_fixture.h"
 #include "host/message_box_recorder.h"
-#include "common/scrambling.h"
-#include "common/error_convention.h"
 
 namespace vx4820cal {
 namespace {
@@ -24,9 +24,10 @@ Lines Describe(const clsCalibrationParameters& store) {
       described.push_back(std::to_string(record.SourceLine()) + ":<unfilled>");
       continue;
     }
-    described.push_back(std::to_string(record.SourceLine()) + ":" + c->table->name + "|" + record.ParameterName() + "|" +
-                        c->bands->form + "|" + c->models->form + "|" + std::to_string(c->hw_version_start) + "-" +
-                        std::to_string(c->hw_version_stop) + "|" + c->radio_options->form + "|" + std::string(record.Value()));
+    described.push_back(std::to_string(record.SourceLine()) + ":" + c->table->name + "|" + record.ParameterName() +
+                        "|" + c->bands->form + "|" + c->models->form + "|" + std::to_string(c->hw_version_start) + "-" +
+                        std::to_string(c->hw_version_stop) + "|" + c->radio_options->form + "|" +
+                        std::string(record.Value()));
   }
   return described;
 }

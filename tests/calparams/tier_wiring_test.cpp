@@ -2,11 +2,11 @@
 // and hands the store to its delegate tier.
 #include <gtest/gtest.h>
 
+#include "common/project_globals.h"
 #include "fixtures/parameters_fixture.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_tier.h"
-#include "common/project_globals.h"
 #include "tier/vx4820cal_tier.h"
 
 namespace vx4820cal {
@@ -67,7 +67,8 @@ TEST(TierWiring, HostCreatesAnEmptyStoreByClassName) {
   folder.WriteSource(test_support::kWorkedExample);
   auto store = std::dynamic_pointer_cast<IcalParameters>(CreateObject("clsCalibrationParameters"));
   ASSERT_TRUE(store);
-  EXPECT_EQ(test_support::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")), test_support::Lines{});
+  EXPECT_EQ(test_support::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
+            test_support::Lines{});
   ASSERT_TRUE(store->LoadFile("PARAMETERS"));
   EXPECT_EQ(test_support::Entries(store->GetTable("H5", "LR2930 Cal", 0, "BandLimits", "Default")),
             (test_support::Lines{"BandType=1", "TCXO=14.4"}));

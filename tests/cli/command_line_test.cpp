@@ -16,7 +16,9 @@ using test_support::ToolRun;
 
 class CommandLine : public ::testing::Test {
  protected:
-  void SetUp() override { fs::copy_file(test_support::SampleDataFolder() / "PARAMETERS.ini", folder_ / "PARAMETERS.ini"); }
+  void SetUp() override {
+    fs::copy_file(test_support::SampleDataFolder() / "PARAMETERS.ini", folder_ / "PARAMETERS.ini");
+  }
   std::string Dir() const { return folder_.Path().string(); }
 
   test_support::TempDir folder_;

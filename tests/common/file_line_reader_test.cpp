@@ -22,7 +22,8 @@ std::vector<std::string> InMemory(const std::string& bytes) {
 
 // done_with_lines: the reader is told after each line that it is no longer needed
 // (it then gives back a buffer grown for a long line, keeping the unread bytes).
-std::vector<std::string> FromFile(const test_support::TempDir& dir, const std::string& bytes, bool done_with_lines = false) {
+std::vector<std::string> FromFile(const test_support::TempDir& dir, const std::string& bytes,
+                                  bool done_with_lines = false) {
   dir.Write("lines.txt", bytes);
   std::vector<std::string> lines;
   FileLineReader reader(dir / "lines.txt");

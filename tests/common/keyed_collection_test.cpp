@@ -87,7 +87,8 @@ TEST(KeyedCollection, AgreesWithAPlainMapOverManyAddsAndRemoves) {
         model.erase(it);
         collection.Remove(std::string_view(key));
       } else {
-        ASSERT_EQ(test_support::ErrorNumberOf([&] { collection.Remove(std::string_view(key)); }), err::kInvalidArgument);
+        ASSERT_EQ(test_support::ErrorNumberOf([&] { collection.Remove(std::string_view(key)); }),
+                  err::kInvalidArgument);
       }
     } else if (!model.count(key)) {
       collection.Add(step, key);

@@ -39,7 +39,8 @@ class InstalledComponent {
 // The session's recorded boxes, as "[TITLE] text".
 inline std::vector<std::string> BoxTexts(const simhost::HostSession& session) {
   std::vector<std::string> texts;
-  for (const simhost::ShownBox& box : session.RecordedBoxes()->Boxes()) texts.push_back("[" + box.title + "] " + box.text);
+  for (const simhost::ShownBox& box : session.RecordedBoxes()->Boxes())
+    texts.push_back("[" + box.title + "] " + box.text);
   return texts;
 }
 

@@ -21,11 +21,13 @@ std::vector<FailingSetup> ReportedFailures() {
   using test_support::kParametersSource;
   using test_support::kUserFieldFile;
   return {
-      {"no LR2930 Cal tier", {kParametersSource, kUserFieldFile},
+      {"no LR2930 Cal tier",
+       {kParametersSource, kUserFieldFile},
        [](simhost::SimHost& host) { host.messenger->RemoveTier(simhost::kDelegateTierName); },
        "VX4820CAL: Itier_Initialize"},
       {"no parameters file", {kUserFieldFile}, [](simhost::SimHost&) {}, "VX4820CAL: LoadFile"},
-      {"schema module without CreateSchemaFile", {kParametersSource, kUserFieldFile},
+      {"schema module without CreateSchemaFile",
+       {kParametersSource, kUserFieldFile},
        [](simhost::SimHost& host) { host.schema_module->OfferCreateSchemaFile(false); },
        "VX4820CAL: InitialiseUserInterface"},
   };

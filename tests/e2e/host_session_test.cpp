@@ -60,7 +60,8 @@ void ExpectTheMainJob(HostSession& session) {
 
   // The store the delegate received answers for the radio the messenger describes.
   std::shared_ptr<Itier> self = session.Tier();
-  std::shared_ptr<Collection> table = host.delegate->ReceivedCalParameters()->GetTableForConnectedRadio(self, "TxPower");
+  std::shared_ptr<Collection> table =
+      host.delegate->ReceivedCalParameters()->GetTableForConnectedRadio(self, "TxPower");
   ASSERT_TRUE(table);
   EXPECT_EQ(table->Count(), 3);
   EXPECT_EQ(simhost::TableValues(table, {"PowerSetPointLow", "PowerSetPointHigh", "PaBiasDac"}),

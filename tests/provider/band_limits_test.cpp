@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "common/error_convention.h"
+#include "common/project_globals.h"
 #include "fake_cal_parameters.h"
 #include "host/message_box_recorder.h"
 #include "provider/band_limits_fields.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
-#include "common/project_globals.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {
@@ -36,13 +36,20 @@ BandValues ValuesFor(int n, const std::string& code) {
     std::string name = field.name;
     if (name == "TCXOVerificationFactor") break;
     std::string text;
-    if (name == "Lo_SideInjection") text = std::to_string(-n);
-    else if (name == "Display") text = "Band " + code;
-    else if (name == "Code") text = code;
-    else if (name == "Divisor") text = "1/" + std::to_string(n);
-    else if (name == "BaseProcessFreqA") text = std::to_string(n) + ".5";
-    else if (name == "BaseProcessFreqB") text = "-" + std::to_string(n) + "e3";
-    else text = std::to_string(n * 1000 + ++whole);
+    if (name == "Lo_SideInjection")
+      text = std::to_string(-n);
+    else if (name == "Display")
+      text = "Band " + code;
+    else if (name == "Code")
+      text = code;
+    else if (name == "Divisor")
+      text = "1/" + std::to_string(n);
+    else if (name == "BaseProcessFreqA")
+      text = std::to_string(n) + ".5";
+    else if (name == "BaseProcessFreqB")
+      text = "-" + std::to_string(n) + "e3";
+    else
+      text = std::to_string(n * 1000 + ++whole);
     values.limits.emplace_back(name, text);
   }
   values.factor = "0.00" + std::to_string(n);
@@ -51,9 +58,21 @@ BandValues ValuesFor(int n, const std::string& code) {
 
 BandLimitsRecord ExpectedFor(int n, const std::string& code) {
   BandLimitsRecord r;
-  int32_t* wholes[] = {&r.BandType,     &r.TCXO,         &r.ReferenceFreqRx, &r.ReferenceFreqTx, &r.IFFrequency,
-                       &r.Prescalar,    &r.N2,           &r.R2,              &r.FreqMax,         &r.FreqMin,
-                       &r.M1_Numerator, &r.M2_Numerator, &r.M3_Numerator,    &r.Def_M1_Scalar,   &r.Def_M2_Scalar,
+  int32_t* wholes[] = {&r.BandType,
+                       &r.TCXO,
+                       &r.ReferenceFreqRx,
+                       &r.ReferenceFreqTx,
+                       &r.IFFrequency,
+                       &r.Prescalar,
+                       &r.N2,
+                       &r.R2,
+                       &r.FreqMax,
+                       &r.FreqMin,
+                       &r.M1_Numerator,
+                       &r.M2_Numerator,
+                       &r.M3_Numerator,
+                       &r.Def_M1_Scalar,
+                       &r.Def_M2_Scalar,
                        &r.Def_M3_Scalar};
   int k = 0;
   for (int32_t* field : wholes) *field = n * 1000 + ++k;

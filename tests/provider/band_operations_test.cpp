@@ -21,8 +21,7 @@ struct Ranges {
   std::string divisor = "untouched";
   std::vector<const void*> Addresses() const { return {&rx_min, &rx_max, &tx_min, &tx_max, &divisor}; }
   bool Equals(const simhost::FrequencyRanges& r) const {
-    return rx_min == r.rx_min && rx_max == r.rx_max && tx_min == r.tx_min && tx_max == r.tx_max &&
-           divisor == r.divisor;
+    return rx_min == r.rx_min && rx_max == r.rx_max && tx_min == r.tx_min && tx_max == r.tx_max && divisor == r.divisor;
   }
   bool Untouched() const { return Equals({-1, -1, -1, -1, "untouched"}); }
 };
@@ -48,8 +47,7 @@ TEST(GetFrequencyRanges, TheDelegatesErrorIsRaisedAgainEvenWhenReportingIsArmed)
     int32_t band = 9;
     Ranges ranges;
     Error error = RaisedBy([&] {
-      scene.owner->GetFrequencyRanges(band, ranges.rx_min, ranges.rx_max, ranges.tx_min, ranges.tx_max,
-                                      ranges.divisor);
+      scene.owner->GetFrequencyRanges(band, ranges.rx_min, ranges.rx_max, ranges.tx_min, ranges.tx_max, ranges.divisor);
     });
     EXPECT_EQ(error.Number(), 5);
     EXPECT_EQ(error.Source(), "LR2930 Cal");
@@ -151,7 +149,8 @@ TEST(GetCurrentFrequencyRanges, EachMissingPieceIsReportedAndLeavesTheAnswersAlo
        "Field 'Band_r5k' not found in provider"},
       {"band not a number", [](ProviderScene& s) { s.provider->SetValue("Band_r5k", 1, Variant("three")); },
        "Type mismatch"},
-      {"band unknown to the delegate", [](ProviderScene& s) { s.provider->SetValue("Band_r5k", 1, Variant(int32_t{7})); },
+      {"band unknown to the delegate",
+       [](ProviderScene& s) { s.provider->SetValue("Band_r5k", 1, Variant(int32_t{7})); },
        SourceLine("IproviderOwner_GetFrequencyRanges") + "Band 7 is not known"},
   };
   for (const Case& c : cases) {

@@ -1,10 +1,10 @@
 // The tool's bands command end to end: a parameters file in a component folder, the
 // TSV on stdout, the boxes on stderr and the exit status.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <string>
-#include <sys/wait.h>
 
 #include "calparams/calibration_parameters.h"
 #include "support/test_support.h"
@@ -21,9 +21,8 @@ struct ToolRun {
 };
 
 ToolRun RunBands(const TempDir& folder) {
-  std::string command = std::string("LC_ALL=C '") + VX4820CAL_TOOL_FILE + "' bands --dir '" +
-                        folder.Path().string() + "' >'" + (folder / "out.txt").string() + "' 2>'" +
-                        (folder / "err.txt").string() + "'";
+  std::string command = std::string("LC_ALL=C '") + VX4820CAL_TOOL_FILE + "' bands --dir '" + folder.Path().string() +
+                        "' >'" + (folder / "out.txt").string() + "' 2>'" + (folder / "err.txt").string() + "'";
   int raw = std::system(command.c_str());
   return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(folder / "out.txt"), ReadFile(folder / "err.txt")};
 }
@@ -40,15 +39,33 @@ std::string Section(const std::string& table, const std::string& bands, const st
 }
 
 const std::string kWholeNumbers = Lines({
-    "RadioOptions = DEFAULT", "BandType = 1", "TCXO = 14400", "ReferenceFreqRx = 12500", "ReferenceFreqTx = 6250",
-    "IFFrequency = 45100", "Prescalar = 64", "N2 = 3", "R2 = 2", "FreqMax = 174000", "FreqMin = 136000",
-    "M1_Numerator = 1", "M2_Numerator = 2", "M3_Numerator = 3", "Def_M1_Scalar = 10", "Def_M2_Scalar = 20",
-    "Def_M3_Scalar = 30", "Lo_SideInjection = -1", "Display = VHF   ; trailing comment", "Code = V",
-    "BaseProcessFreqA = 0.1", "BaseProcessFreqB = 1234.5678", "TCXOVerificationFactor = 99",
+    "RadioOptions = DEFAULT",
+    "BandType = 1",
+    "TCXO = 14400",
+    "ReferenceFreqRx = 12500",
+    "ReferenceFreqTx = 6250",
+    "IFFrequency = 45100",
+    "Prescalar = 64",
+    "N2 = 3",
+    "R2 = 2",
+    "FreqMax = 174000",
+    "FreqMin = 136000",
+    "M1_Numerator = 1",
+    "M2_Numerator = 2",
+    "M3_Numerator = 3",
+    "Def_M1_Scalar = 10",
+    "Def_M2_Scalar = 20",
+    "Def_M3_Scalar = 30",
+    "Lo_SideInjection = -1",
+    "Display = VHF   ; trailing comment",
+    "Code = V",
+    "BaseProcessFreqA = 0.1",
+    "BaseProcessFreqB = 1234.5678",
+    "TCXOVerificationFactor = 99",
 });
 
-const std::string kFactor = Section("cvCscTCXOVerificationFactor", "DEFAULT", "DEFAULT") +
-                            Lines({"TCXOVerificationFactor = 0.000125"});
+const std::string kFactor =
+    Section("cvCscTCXOVerificationFactor", "DEFAULT", "DEFAULT") + Lines({"TCXOVerificationFactor = 0.000125"});
 
 const std::string kHeader =
     "Code\tBandType\tTCXO\tReferenceFreqRx\tReferenceFreqTx\tIFFrequency\tPrescalar\tN2\tR2\tFreqMax\tFreqMin\t"

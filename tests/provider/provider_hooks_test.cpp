@@ -15,7 +15,9 @@ using test_support::SourceLine;
 
 const std::string kNotHandledTitle = "Post Add Processing Error";
 
-std::string NotHandled(const std::string& grid) { return "The " + grid + " grid is not handled in post add processing"; }
+std::string NotHandled(const std::string& grid) {
+  return "The " + grid + " grid is not handled in post add processing";
+}
 
 TEST(PostAddProcessing, KnownGridsPassQuietlyAnyOtherSpellingIsNotHandled) {
   struct Case {
@@ -23,8 +25,8 @@ TEST(PostAddProcessing, KnownGridsPassQuietlyAnyOtherSpellingIsNotHandled) {
     bool handled;
   };
   const std::vector<Case> cases = {
-      {"RX_FE_TUNE_CAL_FREQ_PTS", true}, {"RX_FE_TUNE_BPFSETTINGS", true}, {"RSSI_CAL_FREQUENCY_PTS", true},
-      {"RSSI_DELTA_GAIN_VALUES", true},  {"AGC_DELTA_GAIN_VALUES", true},  {"MUTE_NOISE_READINGS", true},
+      {"RX_FE_TUNE_CAL_FREQ_PTS", true}, {"RX_FE_TUNE_BPFSETTINGS", true},   {"RSSI_CAL_FREQUENCY_PTS", true},
+      {"RSSI_DELTA_GAIN_VALUES", true},  {"AGC_DELTA_GAIN_VALUES", true},    {"MUTE_NOISE_READINGS", true},
       {"rssi_delta_gain_values", false}, {"RSSI_DELTA_GAIN_VALUES ", false}, {"", false},
   };
   OnFreshThread([&] {
@@ -94,8 +96,7 @@ TEST(BackwardsCompatibility, StampsTheVersionBeforeTheDelegateCarriesOverAndAnsw
       EXPECT_EQ(stamp_seen_by_delegate, Variant(int32_t{47}));  // a number, not the text "0047"
       ASSERT_EQ(scene.delegate_owner->Log().Count("BackwardsCompatibility"), 1);
       // The caller's own variables, its tier included (not the stored one), go through.
-      std::vector<const void*> expected = {&carry.tier, &carry.source_key, &carry.source, &carry.dest_key,
-                                           &carry.dest};
+      std::vector<const void*> expected = {&carry.tier, &carry.source_key, &carry.source, &carry.dest_key, &carry.dest};
       EXPECT_EQ(scene.delegate_owner->LastReferences(), expected);
     });
   }
@@ -108,8 +109,8 @@ TEST(BackwardsCompatibility, AKeyNotEndingInANumberStopsBeforeTheDelegate) {
     carry.dest_key = "VX4820 Standard Rx.00x7";
     Error error = RaisedBy([&] { carry.Run(scene); });
     EXPECT_EQ(error.Number(), 13);
-    EXPECT_EQ(error.Description(),
-              SourceLine("IproviderOwner_BackwardsCompatibility") + SourceLine("BackwardsCompatibility") + "Type mismatch");
+    EXPECT_EQ(error.Description(), SourceLine("IproviderOwner_BackwardsCompatibility") +
+                                       SourceLine("BackwardsCompatibility") + "Type mismatch");
     EXPECT_TRUE(scene.delegate_owner->Log().Calls().empty());
   });
 }
@@ -172,7 +173,8 @@ TEST(GetComboItemsByUIID, BandListAddsUndefinedThenHandsTheSameListToTheDelegate
     scene.delegate_owner->SetBands({"136-174 MHz", "403-470 MHz"});
     ComboCall call(scene);
     EXPECT_TRUE(call.Run(scene));
-    EXPECT_EQ(call.Items(), (std::vector<Variant>{Variant("Undefined"), Variant("136-174 MHz"), Variant("403-470 MHz")}));
+    EXPECT_EQ(call.Items(),
+              (std::vector<Variant>{Variant("Undefined"), Variant("136-174 MHz"), Variant("403-470 MHz")}));
     ASSERT_EQ(scene.delegate_owner->Log().Count("GetBands"), 1);
     EXPECT_EQ(scene.delegate_owner->LastReferences(), std::vector<const void*>{&call.list});
   });
@@ -219,8 +221,8 @@ TEST(GetComboItemsByUIID, BandListWithoutAStoredTierIsReportedAndAnsweredFalse) 
     ComboCall call(scene);
     EXPECT_FALSE(call.Run(scene));
     ASSERT_EQ(scene.boxes->Boxes().size(), 1u);
-    EXPECT_EQ(scene.boxes->Boxes()[0].text, SourceLine("GetComboItemsByUIID") +
-                                                "Object variable or With block variable not set");
+    EXPECT_EQ(scene.boxes->Boxes()[0].text,
+              SourceLine("GetComboItemsByUIID") + "Object variable or With block variable not set");
     EXPECT_EQ(call.Items(), std::vector<Variant>{Variant("Undefined")});
   });
 }
@@ -248,12 +250,13 @@ TEST(Transforms, AMissingDerivedFieldIsRaisedAgainEvenWhenReportingIsArmed) {
     std::string id = "NoSuchField";
     int32_t record = 1;
     Error to_ui = RaisedBy([&] { scene.owner->TransformToUI(provider, id, record); });
-    EXPECT_EQ(to_ui.Description().rfind(SourceLine("IproviderOwner_TransformToUI") + SourceLine("K5500TransformToUI"), 0),
-              0u);
-    Error from_ui = RaisedBy([&] { scene.owner->TransformFromUI(provider, id, record); });
     EXPECT_EQ(
-        from_ui.Description().rfind(SourceLine("IproviderOwner_TransformFromUI") + SourceLine("K5500TransformFromUI"), 0),
+        to_ui.Description().rfind(SourceLine("IproviderOwner_TransformToUI") + SourceLine("K5500TransformToUI"), 0),
         0u);
+    Error from_ui = RaisedBy([&] { scene.owner->TransformFromUI(provider, id, record); });
+    EXPECT_EQ(from_ui.Description().rfind(
+                  SourceLine("IproviderOwner_TransformFromUI") + SourceLine("K5500TransformFromUI"), 0),
+              0u);
     EXPECT_TRUE(scene.boxes->Boxes().empty());
     EXPECT_EQ(scene.terminator->calls, 0);
   });

@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "common/error_convention.h"
+#include "common/project_globals.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_provider_owner.h"
@@ -14,9 +16,7 @@
 #include "host/sim_provider.h"
 #include "provider/provider_owner.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
 #include "tier/local_tier_support.h"
-#include "common/project_globals.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::test_support {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "common/error_convention.h"
 #include "host/message_box_recorder.h"
 #include "host/sim_prov_info.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal {

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "common/error_convention.h"
 #include "host/message_box_recorder.h"
 #include "host/sim_delegate_tier.h"
 #include "host/sim_prov_info.h"
+#include "schema/col_prov_info.h"
 #include "schema/schema.h"
 #include "support/test_support.h"
-#include "schema/col_prov_info.h"
-#include "common/error_convention.h"
 #include "vx4820cal/component.h"
 
 namespace vx4820cal::test_support {

@@ -7,10 +7,10 @@ namespace vx4820cal {
 namespace {
 
 using test_support::ArmedReporting;
-using test_support::RaisedBy;
-using test_support::kProductModels;
 using test_support::KeysOf;
+using test_support::kProductModels;
 using test_support::OnFreshThread;
+using test_support::RaisedBy;
 using test_support::SchemaFixture;
 
 const char kDuplicateKeyText[] = "This key is already associated with an element of this collection";
@@ -132,8 +132,8 @@ TEST_F(SchemaFixture, MenuListJoinsTheRecordsInTheMenu) {
        "|VX4820 Standard Rx|VX4820 Standard Rx.0003|VX4820 Transmitter.0003|Transmitter|VX4820 Transmitter.0002"},
   };
   DescribeProduct();
-  scenario->Model(kProductModels[2]).record = {"VX4820 Transmitter.0002", "VX4820 Transmitter.0003",
-                                              "Transmitter", true};
+  scenario->Model(kProductModels[2]).record = {"VX4820 Transmitter.0002", "VX4820 Transmitter.0003", "Transmitter",
+                                               true};
   for (const Case& c : cases) {
     for (size_t i = 0; i < kProductModels.size(); ++i) scenario->Model(kProductModels[i]).record.in_menu = c.in_menu[i];
     schema = NewSchema();

@@ -2,11 +2,11 @@
 // Initialize that stops early because the parameters cannot be loaded.
 #include <gtest/gtest.h>
 
+#include "common/error_convention.h"
+#include "common/project_globals.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
-#include "common/project_globals.h"
 #include "vx4820cal/component.h"
 #include "vx4820cal/interfaces.h"
 #include "vx4820cal/tier_events.h"

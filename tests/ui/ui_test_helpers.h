@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "common/error_convention.h"
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
 #include "ui/user_fields.h"
 #include "vx4820cal/component.h"
 
@@ -53,8 +53,7 @@ inline std::string Describe(const clsUserField& field) {
   return field.UIID() + "|" + field.Label() + "|" + std::to_string(field.HelpID()) + "|" + field.Units() + "|" +
          std::to_string(field.UIWidth()) + "|" + std::to_string(field.UIWidthDefault()) + "|" +
          field.FactAccessLevel() + "|" + flag(field.FactButCustVis()) + "|" + field.CustAccessLevel() + "|" +
-         field.SpclRestrictions() + "|" + field.NavLabel() + "|" + field.ATGridID() + "|" +
-         flag(field.DecimalSymbol());
+         field.SpclRestrictions() + "|" + field.NavLabel() + "|" + field.ATGridID() + "|" + flag(field.DecimalSymbol());
 }
 
 inline std::vector<std::string> DescribeAll(const colUserFields& fields) {

@@ -49,18 +49,23 @@ TEST_P(ReadsFile, IntoRecordsWithoutAnyReport) {
 INSTANTIATE_TEST_SUITE_P(
     UserFieldFile, ReadsFile,
     ::testing::Values(
-        ReadCase{"ThreeColumnsLeaveTheRestAtTheReadersDefaults", "UIID\tLABEL\tUNIT\r\nTxPower\tPower\tdBm",
+        ReadCase{"ThreeColumnsLeaveTheRestAtTheReadersDefaults",
+                 "UIID\tLABEL\tUNIT\r\nTxPower\tPower\tdBm",
                  {"TxPower|Power|0|dBm|0|0|0|false|40||||false"}},
         ReadCase{"EveryKeywordFillsItsField",
                  std::string(kAllColumns) + "Id\tLbl\t7\tdB\t300\t20\t1\t-1\tReadOnly\tGrid\tTrue\tNav\r\n",
                  {"Id|Lbl|7|dB|300|0|20|true|-1|ReadOnly|Nav|Grid|true"}},
-        ReadCase{"KeywordsMatchInAnyCase", "uiid\tuiWidthDefault\tHelpId\tNavLabel\r\nA\t300\t7\tN\r\n",
+        ReadCase{"KeywordsMatchInAnyCase",
+                 "uiid\tuiWidthDefault\tHelpId\tNavLabel\r\nA\t300\t7\tN\r\n",
                  {"A||7|units|300|0|0|false|40||N||false"}},
-        ReadCase{"QuotedHeaderCellsNameTheirColumns", "\"UIID\"\t\"Label\"\r\nA\tL\r\n",
+        ReadCase{"QuotedHeaderCellsNameTheirColumns",
+                 "\"UIID\"\t\"Label\"\r\nA\tL\r\n",
                  {"A|L|0|units|0|0|0|false|40||||false"}},
-        ReadCase{"ShortLinesKeepDefaults", std::string(kAllColumns) + "A\tOnly a label\r\nB\r\n",
+        ReadCase{"ShortLinesKeepDefaults",
+                 std::string(kAllColumns) + "A\tOnly a label\r\nB\r\n",
                  {"A|Only a label|0|units|0|0|0|false|40||||false", Bare("B")}},
-        ReadCase{"EmptyCellsKeepDefaults", std::string(kAllColumns) + "A\t\t\t\t\t\t\t\t\t\t\tN\r\n",
+        ReadCase{"EmptyCellsKeepDefaults",
+                 std::string(kAllColumns) + "A\t\t\t\t\t\t\t\t\t\t\tN\r\n",
                  {"A||0|units|0|0|0|false|40||N||false"}},
         ReadCase{"QuotesAreCutFirstAndLastCharacterOnly",
                  "UIID\tUNIT\tLABEL\tNAVLABEL\r\n"
@@ -70,15 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
                   // a tab inside quotes still separates cells, and a cell that opens a quote
                   // loses its last character whether or not that closes it
                   "B|x\"|0|dB|0|0|0|false|40||unclose||false"}},
-        ReadCase{"UnquotingDropsAWholeLastCharacter", "UIID\tLABEL\r\nA\t\"Temp\xE9\r\n",
+        ReadCase{"UnquotingDropsAWholeLastCharacter",
+                 "UIID\tLABEL\r\nA\t\"Temp\xE9\r\n",
                  {"A|Temp|0|units|0|0|0|false|40||||false"}},
-        ReadCase{"LeadingTabMakesColumnOneEmpty", "\tUIID\tLABEL\r\nignored\tA\tL\r\n\tB\tM\r\n",
+        ReadCase{"LeadingTabMakesColumnOneEmpty",
+                 "\tUIID\tLABEL\r\nignored\tA\tL\r\n\tB\tM\r\n",
                  {"A|L|0|units|0|0|0|false|40||||false", "B|M|0|units|0|0|0|false|40||||false"}},
-        ReadCase{"TrailingTabAddsNoCell", "UIID\tLABEL\t\r\nA\tL\t\r\n",
-                 {"A|L|0|units|0|0|0|false|40||||false"}},
-        ReadCase{"FactButCustVisIsTrueWhenNotZero", "UIID\tFACTBUTCUSTVIS\r\nZero\t0\r\nTwo\t2\r\nMinus\t-1\r\n",
-                 {Bare("Zero"), "Two||0|units|0|0|0|true|40||||false",
-                  "Minus||0|units|0|0|0|true|40||||false"}},
+        ReadCase{"TrailingTabAddsNoCell", "UIID\tLABEL\t\r\nA\tL\t\r\n", {"A|L|0|units|0|0|0|false|40||||false"}},
+        ReadCase{"FactButCustVisIsTrueWhenNotZero",
+                 "UIID\tFACTBUTCUSTVIS\r\nZero\t0\r\nTwo\t2\r\nMinus\t-1\r\n",
+                 {Bare("Zero"), "Two||0|units|0|0|0|true|40||||false", "Minus||0|units|0|0|0|true|40||||false"}},
         ReadCase{"NumbersRoundHalfToEven",
                  "UIID\tHELPID\tUIWIDTHDEFAULT\tFACTACCESSLEVEL\tCUSTACCESSLEVEL\r\n"
                  "A\t12.5\t 7 \t20.5\t-1\r\nB\t13.5\t1e3\t21.5\t-32768\r\n",
@@ -89,16 +95,21 @@ INSTANTIATE_TEST_SUITE_P(
                  {"A||0|units|0|0|0|false|40||||true", Bare("B"), "C||0|units|0|0|0|false|40||||true", Bare("D"),
                   "E||0|units|0|0|0|false|40||||true", Bare("F"), "G||0|units|0|0|0|false|40||||true",
                   "H||0|units|0|0|0|false|40||||true", "I||0|units|0|0|0|false|40||||true"}},
-        ReadCase{"LaterColumnOfTheSameKeywordWinsWhenFilled", "LABEL\tUIID\tLABEL\r\nfirst\tA\tsecond\r\nfirst\tB\r\n",
+        ReadCase{"LaterColumnOfTheSameKeywordWinsWhenFilled",
+                 "LABEL\tUIID\tLABEL\r\nfirst\tA\tsecond\r\nfirst\tB\r\n",
                  {"A|second|0|units|0|0|0|false|40||||false", "B|first|0|units|0|0|0|false|40||||false"}},
-        ReadCase{"UnknownAndEmptyHeaderColumnsAreIgnored", "UIID\tCOMMENT\t\tUNITS\r\nA\tanything\tx\tdB\r\n",
-                 {Bare("A")}},
-        ReadCase{"Windows1252IsDecoded", "UIID\tLABEL\tUNIT\r\nPA_TEMP\tTemp\xE9rature \x96 PA\t\xB0" "C\r\n",
+        ReadCase{
+            "UnknownAndEmptyHeaderColumnsAreIgnored", "UIID\tCOMMENT\t\tUNITS\r\nA\tanything\tx\tdB\r\n", {Bare("A")}},
+        ReadCase{"Windows1252IsDecoded",
+                 "UIID\tLABEL\tUNIT\r\nPA_TEMP\tTemp\xE9rature \x96 PA\t\xB0"
+                 "C\r\n",
                  {"PA_TEMP|Température – PA|0|°C|0|0|0|false|40||||false"}},
-        ReadCase{"LoneCrEndsALineLoneLfDoesNot", "UIID\tLABEL\rA\tline\nbreak\rB",
+        ReadCase{"LoneCrEndsALineLoneLfDoesNot",
+                 "UIID\tLABEL\rA\tline\nbreak\rB",
                  {"A|line\nbreak|0|units|0|0|0|false|40||||false", Bare("B")}},
         ReadCase{"TrailingCrLfAddsNoRecord", "UIID\r\nA\r\n", {Bare("A")}},
-        ReadCase{"LinesWithoutUIIDAreSkipped", "UIID\tLABEL\r\n\r\nA\r\n\tNo id\r\n\"\"\tQuoted empty id\r\nB\r\n\r\n",
+        ReadCase{"LinesWithoutUIIDAreSkipped",
+                 "UIID\tLABEL\r\n\r\nA\r\n\tNo id\r\n\"\"\tQuoted empty id\r\nB\r\n\r\n",
                  {Bare("A"), Bare("B")}},
         ReadCase{"FileWithoutUIIDColumnStoresNothing", "LABEL\tUNIT\r\nL\tdB\r\nM\tdBm\r\n", {}},
         ReadCase{"HeaderOnlyStoresNothing", "UIID\tLABEL", {}}),
@@ -107,7 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(UserFieldFile, ScrambledFileIsDescrambledLineByLine) {
   OnArmedThread([](Reports& reports) {
     TempDir dir;
-    dir.Write("plain.dat", "UIID\tLABEL\tUNIT\r\nPA_TEMP\tTemp\xE9rature\t\xB0" "C\r\nB\r\n");
+    dir.Write("plain.dat",
+              "UIID\tLABEL\tUNIT\r\nPA_TEMP\tTemp\xE9rature\t\xB0"
+              "C\r\nB\r\n");
     dir.Write("scrambled.dat", "PCA Set\r\n" + EncryptString("UIID\tLABEL\tUNIT") + "\r\n" +
                                    EncryptString("PA_TEMP\tTempérature\t°C") + "\r\n" + EncryptString("B") + "\r\n");
     colUserFields plain, scrambled;
@@ -225,8 +238,8 @@ TEST(UserFieldFile, DuplicateIsReportedUnderAddAndReadingGoesOn) {
     dir.Write("fields.dat", "UIID\tLABEL\r\nTxPower\tFirst\r\nTXPOWER\tSecond\r\ntxpower\tThird\r\nMute\tM\r\n");
     colUserFields fields;
     EXPECT_TRUE(fields.ReadInDataFromTextFile(dir / "fields.dat"));
-    EXPECT_EQ(DescribeAll(fields), (Lines{"TxPower|First|0|units|0|0|0|false|40||||false",
-                                          "Mute|M|0|units|0|0|0|false|40||||false"}));
+    EXPECT_EQ(DescribeAll(fields),
+              (Lines{"TxPower|First|0|units|0|0|0|false|40||||false", "Mute|M|0|units|0|0|0|false|40||||false"}));
     const std::string duplicate = "VX4820CAL: Add\r\nThis key is already associated with an element of this collection";
     EXPECT_EQ(reports.Texts(), (Lines{duplicate, duplicate}));
   });

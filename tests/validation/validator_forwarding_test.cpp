@@ -77,8 +77,8 @@ TEST(ValidatorForwarding, UnarmedDelegateErrorReachesTheHostWithBothLines) {
       Error error = RaisedBy([&] { question.ask(*s.validator); });
       EXPECT_EQ(error.Number(), 5);
       EXPECT_EQ(error.Source(), "LR2930 Cal");
-      EXPECT_EQ(error.Description(), "VX4820CAL: ItierValidator_" + question.operation + "\r\nVX4820CAL: " +
-                                         question.operation + "\r\nBad record");
+      EXPECT_EQ(error.Description(), "VX4820CAL: ItierValidator_" + question.operation +
+                                         "\r\nVX4820CAL: " + question.operation + "\r\nBad record");
     });
   }
 }

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "common/error_convention.h"
+#include "common/project_globals.h"
 #include "host/call_log.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_tier.h"
 #include "host/sim_delegate_validator.h"
 #include "support/test_support.h"
-#include "common/error_convention.h"
 #include "tier/local_tier_support.h"
-#include "common/project_globals.h"
 #include "validation/tier_validator.h"
 #include "vx4820cal/component.h"
 
@@ -28,8 +28,7 @@ inline constexpr const char* kNotInitialisedText =
 
 struct ValidatorSession {
   std::shared_ptr<simhost::ScriptedMessenger> messenger = std::make_shared<simhost::ScriptedMessenger>();
-  std::shared_ptr<simhost::SimDelegateValidator> delegate_validator =
-      std::make_shared<simhost::SimDelegateValidator>();
+  std::shared_ptr<simhost::SimDelegateValidator> delegate_validator = std::make_shared<simhost::SimDelegateValidator>();
   std::shared_ptr<simhost::SimDelegateTier> delegate = std::make_shared<simhost::SimDelegateTier>();
   // The tier the validator serves: only its messenger is asked for.
   std::shared_ptr<simhost::SimDelegateTier> serving_tier = std::make_shared<simhost::SimDelegateTier>();
@@ -90,17 +89,36 @@ struct Question {
 // The questions answered by the guard and then the delegate alone.
 inline std::vector<Question> ForwardedQuestions() {
   return {
-      {"AddRecord", [](ItierValidator& v) { int32_t item = 2, count = 5; return v.AddRecord(item, count); },
+      {"AddRecord",
+       [](ItierValidator& v) {
+         int32_t item = 2, count = 5;
+         return v.AddRecord(item, count);
+       },
        {"2", "5"}},
-      {"DeleteRecord", [](ItierValidator& v) { int32_t item = 2, nr = 7; return v.DeleteRecord(item, nr); },
+      {"DeleteRecord",
+       [](ItierValidator& v) {
+         int32_t item = 2, nr = 7;
+         return v.DeleteRecord(item, nr);
+       },
        {"2", "7"}},
-      {"ExecuteByTriggerID", [](ItierValidator& v) { std::string id = "trgTune"; return v.ExecuteByTriggerID(id); },
+      {"ExecuteByTriggerID",
+       [](ItierValidator& v) {
+         std::string id = "trgTune";
+         return v.ExecuteByTriggerID(id);
+       },
        {"trgTune"}},
       {"GetEnabledStatebyUIID",
-       [](ItierValidator& v) { std::string uiid = "UIID_101"; int32_t nr = 3; return v.GetEnabledStatebyUIID(uiid, nr); },
+       [](ItierValidator& v) {
+         std::string uiid = "UIID_101";
+         int32_t nr = 3;
+         return v.GetEnabledStatebyUIID(uiid, nr);
+       },
        {"UIID_101", "3"}},
       {"PermissionToOpenFormByFormName",
-       [](ItierValidator& v) { std::string form = "frmCalibrate"; return v.PermissionToOpenFormByFormName(form); },
+       [](ItierValidator& v) {
+         std::string form = "frmCalibrate";
+         return v.PermissionToOpenFormByFormName(form);
+       },
        {"frmCalibrate"}},
       {"RunFinalValidation", [](ItierValidator& v) { return v.RunFinalValidation(); }, {}},
       {"ValidateByUIID",
@@ -132,7 +150,10 @@ inline std::vector<Question> ForwardedQuestions() {
 // A form change of a closing form.
 inline Question ClosingFormQuestion() {
   return {"FormValidationByFormName",
-          [](ItierValidator& v) { std::string form = "frmCal"; return v.FormValidationByFormName(form, true); },
+          [](ItierValidator& v) {
+            std::string form = "frmCal";
+            return v.FormValidationByFormName(form, true);
+          },
           {"frmCal", "True"}};
 }
 
