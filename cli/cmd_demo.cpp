@@ -6,9 +6,11 @@
 #include <memory>
 #include <stdexcept>
 
+#include "cli/cmd_params_common.h"
 #include "cli/demo_host.h"
 #include "cli/demo_transcript.h"
 #include "cli/terminal_message_boxes.h"
+#include "cli/tool_location.h"
 #include "cli/tool_session.h"
 #include "common/message_box.h"
 #include "host/host_queries.h"
@@ -21,12 +23,20 @@ using simhost::HostSession;
 const std::vector<std::string> kDemoFields = {"Band_r5k", "RSSI_DELTA_GAIN_VALUES", "TX_POWER_HIGH"};
 const std::vector<std::string> kDemoTableNames = {"PowerSetPointLow", "PowerSetPointHigh", "PaBiasDac"};
 
-// The library installed with this tool: the tool carries the component's code
-// itself, so a host's view of it is the library beside it.
-std::filesystem::path ComponentLibrary() {
+bool HoldsParametersFile(const std::filesystem::path& folder) {
   std::error_code ignored;
-  std::filesystem::path tool = std::filesystem::read_symlink("/proc/self/exe", ignored);
-  return simhost::LibraryInFolder(tool.parent_path().parent_path() / "lib");
+  const std::string base = kDefaultParametersName;
+  return std::filesystem::exists(folder / (base + ".ini"), ignored) ||
+         std::filesystem::exists(folder / (base + ".dat"), ignored);
+}
+
+// The folder the session reads: the one --dir names; else the default folder when it
+// holds a parameters file, else the sample data installed with the tool, so that an
+// installed tool shows a session out of the box.
+Invocation WithSessionFolder(Invocation invocation) {
+  if (invocation.dir_given || HoldsParametersFile(invocation.dir)) return invocation;
+  if (std::filesystem::path sample_data = InstalledSampleData(); !sample_data.empty()) invocation.dir = sample_data;
+  return invocation;
 }
 
 std::string AnswerText(int32_t answer) {
@@ -236,7 +246,7 @@ int Verdict(const Transcript& transcript, int termination_requests) {
 }
 
 int RunSession(ToolSession& tool, const Invocation& invocation) {
-  HostSession session({ComponentLibrary(), invocation.dir, tool.MessageBoxes(), true});
+  HostSession session({LibraryBesideTool(), invocation.dir, tool.MessageBoxes(), true});
   ScriptDemoHost(session, *tool.MessageBoxes());
   std::cout << "VX4820CAL demo: one host session\n";
   std::cout << "   library  " << session.Library().string() << "\n   folder   " << invocation.dir.string() << '\n';
@@ -245,7 +255,8 @@ int RunSession(ToolSession& tool, const Invocation& invocation) {
   return Verdict(transcript, session.TerminationRequests());
 }
 
-int RunDemo(const Invocation& invocation) {
+int RunDemo(const Invocation& given) {
+  const Invocation invocation = WithSessionFolder(given);
   ToolSession tool(invocation);
   return tool.Run([&] {
     try {
@@ -264,7 +275,9 @@ const bool kRegistered =
                      "name, Initialize and its tier key, the band list and frequency ranges, the parameter\n"
                      "table for the connected radio, field metadata, a record added to a grid, the\n"
                      "pre-program confirmation, a form change that fails once and passes after a reconnect,\n"
-                     "then Terminate and release. The host's answers are scripted; on a terminal the Yes/No\n"
+                     "then Terminate and release. Without --dir, an installed tool whose component folder\n"
+                     "holds no parameters file runs on the sample data installed with it\n"
+                     "(share/vx4820cal/data). The host's answers are scripted; on a terminal the Yes/No\n"
                      "boxes are put to you. Exit 0 when the session went as expected, 1 when an answer was\n"
                      "not, 3 when the component reported an error and asked to end the application.\n",
                      [](CLI::App&) { return CommandBody(RunDemo); }});

@@ -3,14 +3,12 @@
 set -euo pipefail
 build_dir=$1
 source_dir=$2
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-cmake --install "$build_dir" --prefix "$scratch/prefix" >/dev/null
-test -x "$scratch/prefix/bin/vx4820cal"
-test -f "$scratch/prefix/include/vx4820cal/interfaces.h"
+. "$(dirname "$0")/scratch_install.sh" "$build_dir"
+test -x "$prefix/bin/vx4820cal"
+test -f "$prefix/include/vx4820cal/interfaces.h"
 cmake -S "$source_dir/tests/install/consumer" -B "$scratch/build" -G Ninja \
-  -DCMAKE_PREFIX_PATH="$scratch/prefix" >/dev/null
+  -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$scratch/build" >/dev/null
 "$scratch/build/consumer" | grep -qx consumer
-"$scratch/prefix/bin/vx4820cal" --help >/dev/null
+"$prefix/bin/vx4820cal" --help >/dev/null
 echo "installed package builds and runs a consumer"
