@@ -25,11 +25,10 @@ const ParameterConditions& TextPool::Keep(const ParameterConditions& conditions)
   return conditions_.emplace_back(conditions);
 }
 
-std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table, std::string_view bands,
-                                                          std::string_view models, int16_t hw_version_start,
-                                                          int16_t hw_version_stop, std::string_view radio_options,
-                                                          std::shared_ptr<TextPool> pool) {
-  if (!pool) pool = std::make_shared<TextPool>();
+SharedConditions MakeConditions(std::string_view table, std::string_view bands, std::string_view models,
+                                int16_t hw_version_start, int16_t hw_version_stop, std::string_view radio_options,
+                                PoolRef<TextPool> pool) {
+  if (!pool) pool = PoolRef<TextPool>(new TextPool);
   ParameterConditions conditions;
   conditions.table = &pool->TableNamed(table);
   conditions.bands = &pool->ListOf(bands);
@@ -40,9 +39,8 @@ std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table
   conditions.complete = !table.empty() && !bands.empty() && !models.empty() && IsVersionInRange(hw_version_start) &&
                         IsVersionInRange(hw_version_stop);
   conditions.pool = pool.get();
-  const ParameterConditions& kept = pool->Keep(conditions);
-  // Shares the pool's ownership: the records need its names as well.
-  return std::shared_ptr<const ParameterConditions>(std::move(pool), &kept);
+  // Holds the pool, not only the conditions: the records need its names as well.
+  return SharedConditions(&pool->Keep(conditions));
 }
 
 }  // namespace vx4820cal::calparams

@@ -3,7 +3,6 @@
 // sections and key words, in one loop. What a line of each kind does is the handler's:
 // the loader stores records and raises, lint records findings. So the two can never
 // read a file differently.
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -41,8 +40,8 @@ class ParameterLineHandler {
   // A version key whose value is no 16-bit whole number; the state is unchanged.
   virtual void OnBadVersion(const WalkedLine& line, const ParsedLineView& parsed, const Error& error) = 0;
   // A parameter line under the conditions in force (built once per state).
-  virtual void OnParameter(const WalkedLine& line, const ParsedLineView& parsed,
-                           const std::shared_ptr<const ParameterConditions>& conditions, const SectionState& state) = 0;
+  virtual void OnParameter(const WalkedLine& line, const ParsedLineView& parsed, const SharedConditions& conditions,
+                           const SectionState& state) = 0;
   // A line of no known kind.
   virtual void OnInvalid(const WalkedLine& line) = 0;
 };
@@ -51,7 +50,7 @@ class ParameterLineWalker {
  public:
   // plain_source: the lines are those of a plain source and are read as the working
   // copy regenerated from it holds them (each cut as the copy cuts it, no marker).
-  ParameterLineWalker(FileLineReader& lines, ParameterLineHandler& handler, std::shared_ptr<TextPool> pool,
+  ParameterLineWalker(FileLineReader& lines, ParameterLineHandler& handler, PoolRef<TextPool> pool,
                       bool plain_source = false)
       : lines_(lines), handler_(handler), pool_(std::move(pool)), plain_source_(plain_source) {}
 
@@ -63,10 +62,10 @@ class ParameterLineWalker {
 
   FileLineReader& lines_;
   ParameterLineHandler& handler_;
-  std::shared_ptr<TextPool> pool_;
+  PoolRef<TextPool> pool_;
   bool plain_source_;
   SectionState state_;
-  std::shared_ptr<const ParameterConditions> conditions_;  // of state_, built on first use
+  SharedConditions conditions_;  // of state_, built on first use
   std::string text_;
   WalkedLine line_;
   size_t marker_lines_ = 0;

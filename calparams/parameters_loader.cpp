@@ -22,8 +22,8 @@ class RecordStoringHandler : public ParameterLineHandler {
   void OnBadVersion(const WalkedLine&, const ParsedLineView&, const Error& error) override { throw error; }
   void OnInvalid(const WalkedLine&) override { throw ParameterError(kInvalidFileFormat); }
 
-  void OnParameter(const WalkedLine& line, const ParsedLineView& parsed,
-                   const std::shared_ptr<const ParameterConditions>& conditions, const SectionState&) override {
+  void OnParameter(const WalkedLine& line, const ParsedLineView& parsed, const SharedConditions& conditions,
+                   const SectionState&) override {
     // Line numbers as in the plain source: marker lines are not counted.
     clsCalibrationParameter record(line.source_line);
     record.SetParameterInformation(conditions, parsed.name, parsed.value, separator_);
@@ -42,7 +42,7 @@ void ReadParametersFile(const std::filesystem::path& path, clsCalibrationParamet
   // A scrambled parameter line takes some 40 bytes and a section some 20 lines: a
   // rough guess, only used to pick block sizes.
   store.ExpectRecords(lines.SizeBytes() / 32);
-  auto pool = std::make_shared<TextPool>();
+  PoolRef<TextPool> pool(new TextPool);
   pool->Expect(lines.SizeBytes() / 512, lines.SizeBytes() / 8);
   RecordStoringHandler handler(store);
   ParameterLineWalker(lines, handler, pool).Walk();
