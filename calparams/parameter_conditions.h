@@ -10,6 +10,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "common/block_list.h"
 #include "common/text_arena.h"
@@ -25,6 +26,21 @@ struct TableName {
   std::string name;  // as written in the file
   std::string key;   // upper-cased and trimmed: what lookups compare
 };
+
+// The matching form of a band, model or radio-option list: "," followed by each
+// comma-separated piece, trimmed of spaces, with a "," after it ("H5, H6" becomes
+// ",H5,H6,"), so that a name is found by looking for "," + name + ","; the empty text
+// gives ",". Case, duplicates and empty pieces stay.
+std::string ListForm(std::string_view list_text);
+
+// What to look for in an upper-cased list form to find name: UCase("," + name + ",").
+std::string ListNeedle(std::string_view name);
+
+// True when the upper-cased list form holds the entry "DEFAULT" (any case).
+bool IsDefaultList(std::string_view upper_list_form);
+
+// The pieces of a list form, in order (",A,,B," gives A, "", B; "," gives none).
+std::vector<std::string_view> ListEntries(std::string_view list_form);
 
 // A band, model or radio-option list.
 struct ConditionList {

@@ -3,12 +3,12 @@
 // sections and key words, in one loop. What a line of each kind does is the handler's:
 // the loader stores records and raises, lint records findings. So the two can never
 // read a file differently.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "calparams/line_format.h"
 #include "calparams/parameter_conditions.h"
-#include "calparams/section_state.h"
 
 namespace vx4820cal {
 class Error;
@@ -16,6 +16,26 @@ class FileLineReader;
 }  // namespace vx4820cal
 
 namespace vx4820cal::calparams {
+
+// The six values the loader keeps while it reads: the table and the header keys in
+// force for the next parameter line.
+struct SectionState {
+  std::string table;
+  std::string bands;
+  std::string models;
+  int16_t hw_version_start = 0;
+  int16_t hw_version_stop = 0;
+  std::string radio_options;  // kept from section to section
+
+  // A section header: new table, its bands, models and versions not stated yet.
+  void EnterSection(std::string name);
+  // A header key line; a version that is no whole number in 16 bits raises the
+  // conversion error (13 or 6) and changes nothing.
+  void Apply(HeaderKey key, const std::string& value);
+};
+
+// A "HWversStart" or "HWversStop" value: a 32-bit whole number, then 16 bits.
+int16_t ToHardwareVersion(std::string_view text);
 
 // Where the walker stands.
 struct WalkedLine {
