@@ -12,6 +12,7 @@ namespace vx4820cal {
 
 using calparams::ParameterConditions;
 using calparams::ParameterError;
+using calparams::SharedConditions;
 
 const std::string& calparams::DecimalSeparatorOnce::Get() {
   if (!symbol_) symbol_ = DecimalSymbol();
@@ -67,14 +68,14 @@ void clsCalibrationParameter::SetParameterInformation(std::string strTable, std:
   });
 }
 
-void clsCalibrationParameter::SetParameterInformation(std::shared_ptr<const ParameterConditions> conditions,
-                                                      std::string_view strParameterName, std::string_view strValue,
+void clsCalibrationParameter::SetParameterInformation(SharedConditions conditions, std::string_view strParameterName,
+                                                      std::string_view strValue,
                                                       calparams::DecimalSeparatorOnce& separator) {
   TrapAndReport("SetParameterInformation", [&] { Fill(std::move(conditions), strParameterName, strValue, separator); });
 }
 
-void clsCalibrationParameter::Fill(std::shared_ptr<const ParameterConditions> conditions, std::string_view name,
-                                   std::string_view value, calparams::DecimalSeparatorOnce& separator) {
+void clsCalibrationParameter::Fill(SharedConditions conditions, std::string_view name, std::string_view value,
+                                   calparams::DecimalSeparatorOnce& separator) {
   if (!Accepts(conditions.get(), name, value)) {
     throw ParameterError(calparams::kInvalidParameterData, "SetParameterInformation");
   }

@@ -3,7 +3,6 @@
 // conditions under which they apply, and the line of the file it came from.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,9 +47,8 @@ class clsCalibrationParameter {
 
   // The loader's forms: conditions shared by the lines of one section state, and a
   // radio prepared once per lookup. Same checks, errors and answers as above.
-  void SetParameterInformation(std::shared_ptr<const calparams::ParameterConditions> conditions,
-                               std::string_view strParameterName, std::string_view strValue,
-                               calparams::DecimalSeparatorOnce& separator);
+  void SetParameterInformation(calparams::SharedConditions conditions, std::string_view strParameterName,
+                               std::string_view strValue, calparams::DecimalSeparatorOnce& separator);
   bool IsMatch(const calparams::MatchQuery& query) const;
 
   // The record's check of its data: complete conditions, a name and a value.
@@ -60,7 +58,7 @@ class clsCalibrationParameter {
 
   // Plain reads for inspection (the tool, tests); no error path. An unfilled record
   // reads as created: empty texts, versions and weighting -1, no conditions.
-  bool IsFilled() const { return conditions_ != nullptr; }
+  bool IsFilled() const { return static_cast<bool>(conditions_); }
   std::string ParameterName() const { return std::string(NameView()); }
   std::string_view NameView() const { return {text_, name_size_}; }
   std::string_view Value() const { return {text_ + name_size_, value_size_}; }
@@ -72,19 +70,20 @@ class clsCalibrationParameter {
   calparams::MatchStage Explain(const calparams::MatchQuery& query) const;
 
  private:
-  void Fill(std::shared_ptr<const calparams::ParameterConditions> conditions, std::string_view name,
-            std::string_view value, calparams::DecimalSeparatorOnce& separator);
+  void Fill(calparams::SharedConditions conditions, std::string_view name, std::string_view value,
+            calparams::DecimalSeparatorOnce& separator);
   bool IsDefault(const calparams::ConditionList* calparams::ParameterConditions::*list, const char* procedure,
                  const char* failure) const;
 
   // Kept small: a store holds a record per parameter line. Name and value lie end to
   // end in the pool of the conditions, each record's own: names are not looked up
   // while loading (a file may hold a name per line), only when a lookup compares them.
-  std::shared_ptr<const calparams::ParameterConditions> conditions_;
+  calparams::SharedConditions conditions_;
   const char* text_ = nullptr;
   uint32_t name_size_ = 0;
   uint32_t value_size_ = 0;
   uint32_t source_line_;
 };
+static_assert(sizeof(clsCalibrationParameter) <= 32, "a store holds one record per parameter line");
 
 }  // namespace vx4820cal

@@ -2,6 +2,7 @@
 // The calibration parameter store: every record loaded, in file order, and an index
 // by table name so that a lookup only visits the records of the table asked for.
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,5 +68,15 @@ class clsCalibrationParameters : public IcalParameters {
 };
 
 std::shared_ptr<IcalParameters> NewCalibrationParameters();
+
+namespace calparams {
+// Reads every line of a parameters file (Windows-1252, lines ended by CR LF or CR,
+// plain or scrambled after a "PCA Set" marker) and appends one record per parameter
+// line to the store. A file that cannot be opened raises the file
+// system's error; a line that stops the load raises its error, and the records before
+// it stay. A record the record itself refuses is appended unfilled when its error is
+// reported instead of raised.
+void ReadParametersFile(const std::filesystem::path& path, clsCalibrationParameters& store);
+}  // namespace calparams
 
 }  // namespace vx4820cal

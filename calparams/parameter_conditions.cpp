@@ -1,6 +1,5 @@
 #include "calparams/parameter_conditions.h"
 
-#include "calparams/list_form.h"
 #include "common/text.h"
 
 namespace vx4820cal::calparams {
@@ -25,11 +24,10 @@ const ParameterConditions& TextPool::Keep(const ParameterConditions& conditions)
   return conditions_.emplace_back(conditions);
 }
 
-std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table, std::string_view bands,
-                                                          std::string_view models, int16_t hw_version_start,
-                                                          int16_t hw_version_stop, std::string_view radio_options,
-                                                          std::shared_ptr<TextPool> pool) {
-  if (!pool) pool = std::make_shared<TextPool>();
+SharedConditions MakeConditions(std::string_view table, std::string_view bands, std::string_view models,
+                                int16_t hw_version_start, int16_t hw_version_stop, std::string_view radio_options,
+                                PoolRef<TextPool> pool) {
+  if (!pool) pool = PoolRef<TextPool>(new TextPool);
   ParameterConditions conditions;
   conditions.table = &pool->TableNamed(table);
   conditions.bands = &pool->ListOf(bands);
@@ -40,9 +38,47 @@ std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table
   conditions.complete = !table.empty() && !bands.empty() && !models.empty() && IsVersionInRange(hw_version_start) &&
                         IsVersionInRange(hw_version_stop);
   conditions.pool = pool.get();
-  const ParameterConditions& kept = pool->Keep(conditions);
-  // Shares the pool's ownership: the records need its names as well.
-  return std::shared_ptr<const ParameterConditions>(std::move(pool), &kept);
+  // Holds the pool, not only the conditions: the records need its names as well.
+  return SharedConditions(&pool->Keep(conditions));
+}
+
+std::string ListForm(std::string_view list_text) {
+  std::string form = ",";
+  if (list_text.empty()) return form;
+  form.reserve(list_text.size() + 2);
+  size_t start = 0;
+  while (true) {
+    size_t comma = list_text.find(',', start);
+    form.append(TrimView(list_text.substr(start, comma - start))).push_back(',');
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return form;
+}
+
+std::string ListNeedle(std::string_view name) {
+  std::string needle;
+  needle.reserve(name.size() + 2);
+  needle.append(",").append(UCase(name)).append(",");
+  return needle;
+}
+
+bool IsDefaultList(std::string_view upper_list_form) {
+  return upper_list_form.find(",DEFAULT,") != std::string_view::npos;
+}
+
+std::vector<std::string_view> ListEntries(std::string_view list_form) {
+  std::vector<std::string_view> entries;
+  if (list_form.size() < 2) return entries;
+  std::string_view inner = list_form.substr(1, list_form.size() - 2);
+  size_t start = 0;
+  while (true) {
+    size_t comma = inner.find(',', start);
+    entries.push_back(inner.substr(start, comma - start));
+    if (comma == std::string_view::npos) break;
+    start = comma + 1;
+  }
+  return entries;
 }
 
 }  // namespace vx4820cal::calparams

@@ -3,12 +3,14 @@
 // radio options, in matching form, with the weighting that says how specific they
 // are. Every parameter line of one section state gets the same conditions, so the
 // loader builds them once and the records share them.
+#include <atomic>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "common/block_list.h"
 #include "common/text_arena.h"
@@ -24,6 +26,21 @@ struct TableName {
   std::string name;  // as written in the file
   std::string key;   // upper-cased and trimmed: what lookups compare
 };
+
+// The matching form of a band, model or radio-option list: "," followed by each
+// comma-separated piece, trimmed of spaces, with a "," after it ("H5, H6" becomes
+// ",H5,H6,"), so that a name is found by looking for "," + name + ","; the empty text
+// gives ",". Case, duplicates and empty pieces stay.
+std::string ListForm(std::string_view list_text);
+
+// What to look for in an upper-cased list form to find name: UCase("," + name + ",").
+std::string ListNeedle(std::string_view name);
+
+// True when the upper-cased list form holds the entry "DEFAULT" (any case).
+bool IsDefaultList(std::string_view upper_list_form);
+
+// The pieces of a list form, in order (",A,,B," gives A, "", B; "," gives none).
+std::vector<std::string_view> ListEntries(std::string_view list_form);
 
 // A band, model or radio-option list.
 struct ConditionList {
@@ -57,10 +74,15 @@ struct ParameterConditions {
 // The texts the records of one load share: table names, lists and the conditions
 // themselves, and the records' names and values. A file states a few dozen tables
 // and lists over thousands of sections, so each of those is kept once; names and
-// values are copied end to end, a record's name beside its value. Everything stays put for as long as the pool lives;
-// the conditions handed out keep their pool alive.
+// values are copied end to end, a record's name beside its value. Everything stays
+// put for as long as the pool lives: it lives while a PoolRef holds it or anything
+// kept in it.
 class TextPool {
  public:
+  TextPool() = default;
+  TextPool(const TextPool&) = delete;
+  TextPool& operator=(const TextPool&) = delete;
+
   const TableName& TableNamed(std::string_view table);
   const ConditionList& ListOf(std::string_view list_text);
   const ParameterConditions& Keep(const ParameterConditions& conditions);
@@ -84,14 +106,56 @@ class TextPool {
   ByText<ConditionList> lists_;
   BlockList<ParameterConditions> conditions_;
   TextArena values_;
+  mutable std::atomic<size_t> holders_{0};
+
+  template <class T>
+  friend class PoolRef;
 };
+
+// A counted reference to a pool, or to conditions kept in one, that keeps the pool
+// alive: eight bytes where a shared pointer takes sixteen, and a store holds one per
+// record. Copies may live on different threads, as shared pointers may.
+template <class T>
+class PoolRef {
+ public:
+  PoolRef() = default;
+  explicit PoolRef(T* target) : target_(target) { Hold(); }
+  PoolRef(const PoolRef& other) : target_(other.target_) { Hold(); }
+  PoolRef(PoolRef&& other) noexcept : target_(std::exchange(other.target_, nullptr)) {}
+  PoolRef& operator=(PoolRef other) noexcept {
+    std::swap(target_, other.target_);
+    return *this;
+  }
+  ~PoolRef() { Release(); }
+
+  T* get() const { return target_; }
+  T& operator*() const { return *target_; }
+  T* operator->() const { return target_; }
+  explicit operator bool() const { return target_ != nullptr; }
+  void reset() { PoolRef().swap(*this); }
+  void swap(PoolRef& other) noexcept { std::swap(target_, other.target_); }
+
+ private:
+  static const TextPool& PoolOf(const TextPool& pool) { return pool; }
+  static const TextPool& PoolOf(const ParameterConditions& conditions) { return *conditions.pool; }
+
+  void Hold() const {
+    if (target_) PoolOf(*target_).holders_.fetch_add(1, std::memory_order_relaxed);
+  }
+  void Release() {
+    if (target_ && PoolOf(*target_).holders_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete &PoolOf(*target_);
+  }
+
+  T* target_ = nullptr;
+};
+
+using SharedConditions = PoolRef<const ParameterConditions>;
 
 // The conditions of list texts as written in the file. Radio options are not
 // required: an empty list stands for none in force. They are kept in `pool` (a
 // loader shares one pool among all its sections), or in a pool of their own.
-std::shared_ptr<const ParameterConditions> MakeConditions(std::string_view table, std::string_view bands,
-                                                          std::string_view models, int16_t hw_version_start,
-                                                          int16_t hw_version_stop, std::string_view radio_options,
-                                                          std::shared_ptr<TextPool> pool = nullptr);
+SharedConditions MakeConditions(std::string_view table, std::string_view bands, std::string_view models,
+                                int16_t hw_version_start, int16_t hw_version_stop, std::string_view radio_options,
+                                PoolRef<TextPool> pool = {});
 
 }  // namespace vx4820cal::calparams

@@ -1,7 +1,7 @@
 #include "calparams/table_lookup.h"
 
 #include "calparams/calibration_parameter.h"
-#include "calparams/list_form.h"
+#include "calparams/parameter_conditions.h"
 #include "common/text.h"
 
 namespace vx4820cal::calparams {

@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <ostream>
 
-#include "calparams/list_form.h"
+#include "calparams/parameter_conditions.h"
 #include "common/conversions.h"
 #include "vx4820cal/error.h"
 

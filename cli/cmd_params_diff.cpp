@@ -8,7 +8,6 @@
 #include <memory>
 
 #include "calparams/calibration_parameters.h"
-#include "calparams/parameters_loader.h"
 #include "calparams/working_copy.h"
 #include "cli/cmd_params_common.h"
 #include "cli/json_output.h"

@@ -4,7 +4,6 @@
 // editor's line numbers when the file ends lines with CR LF).
 #include <cstddef>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,7 +19,7 @@ struct LintRecord {
   size_t section_line = 0;  // its section header, 0 before any
   std::string name;
   std::string value;  // as written
-  std::shared_ptr<const calparams::ParameterConditions> conditions;
+  calparams::SharedConditions conditions;
 };
 
 struct LintResult {

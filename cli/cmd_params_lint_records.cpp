@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "calparams/list_form.h"
+#include "calparams/parameter_conditions.h"
 #include "cli/cmd_params_lint.h"
 #include "common/conversions.h"
 #include "common/text.h"

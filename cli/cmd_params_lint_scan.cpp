@@ -107,8 +107,7 @@ class LintHandler : public calparams::ParameterLineHandler {
                    std::to_string(error.Number()) + ", " + RuntimeErrorText(error.Number()) + ")");
   }
 
-  void OnParameter(const WalkedLine& line, const ParsedLineView& parsed,
-                   const std::shared_ptr<const calparams::ParameterConditions>& conditions,
+  void OnParameter(const WalkedLine& line, const ParsedLineView& parsed, const calparams::SharedConditions& conditions,
                    const SectionState& state) override {
     CheckDecoded(line);
     if (clsCalibrationParameter::Accepts(conditions.get(), parsed.name, parsed.value)) {
@@ -221,7 +220,9 @@ class LintHandler : public calparams::ParameterLineHandler {
 LintResult ScanParametersFile(const std::filesystem::path& file, bool plain_source) {
   FileLineReader lines(file);
   LintHandler handler;
-  calparams::ParameterLineWalker(lines, handler, std::make_shared<calparams::TextPool>(), plain_source).Walk();
+  calparams::ParameterLineWalker(lines, handler, calparams::PoolRef<calparams::TextPool>(new calparams::TextPool),
+                                 plain_source)
+      .Walk();
   return handler.Finish();
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "calparams/list_form.h"
+#include "calparams/parameter_conditions.h"
 #include "common/text.h"
 
 namespace vx4820cal::cli {

@@ -10,7 +10,7 @@
 
 #include "calparams/calibration_parameter.h"
 #include "calparams/calibration_parameters.h"
-#include "calparams/list_form.h"
+#include "calparams/parameter_conditions.h"
 #include "calparams/table_lookup.h"
 #include "cli/lookup_outcome.h"
 #include "cli/store_tables.h"

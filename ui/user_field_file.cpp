@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/codepage.h"
@@ -152,23 +154,49 @@ std::string_view DecodeLine(std::string_view raw, bool scrambled, std::string& t
   return text;
 }
 
+// A line read and cut into cells, which point into its own text.
+struct ReadLine {
+  std::string text;
+  UserFieldCells values;
+};
+
 // The file is read a block at a time and never held whole; the collection grows its
-// index as it goes.
+// index as it goes. Each line is added once the next one is read, so that the index
+// slot of its UIID, asked for a line ahead, has arrived. A line that cannot be read
+// first adds the one before it: what is stored and reported, and in which order, is
+// as if each line were added at once.
 void ReadFields(FileLineReader& lines, colUserFields& fields) {
   fields.ExpectFileBytes(lines.SizeBytes());
-  std::string text;
+  std::string header_text;
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
-  std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, text));
-  // The cells point into the line's text, which the record copies.
-  UserFieldCells values;
-  while (!lines.AtEnd()) {
-    std::string_view line = DecodeLine(lines.Next(), scrambled, text);
-    lines.DoneWithLine();
-    ReadDataLine(line, columns, values);
-    // A blank line or an empty UIID cell names no field: nothing to store or report.
-    if (!values.UIID.empty()) fields.AddCells(values);
+  std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, header_text));
+  // Two lines in turn; their cells point into their own texts, so they trade places
+  // by pointer, never by value.
+  ReadLine lines_read[2];
+  ReadLine* pending = &lines_read[0];
+  ReadLine* next = &lines_read[1];
+  bool has_pending = false;
+  // Each line at most once, even when adding it raises.
+  auto add_pending = [&] {
+    if (std::exchange(has_pending, false)) fields.AddCells(pending->values);
+  };
+  try {
+    while (!lines.AtEnd()) {
+      std::string_view line = DecodeLine(lines.Next(), scrambled, next->text);
+      lines.DoneWithLine();
+      ReadDataLine(line, columns, next->values);
+      // A blank line or an empty UIID cell names no field: nothing to store or report.
+      if (!next->values.UIID.empty()) fields.PrefetchKey(next->values.UIID);
+      add_pending();
+      std::swap(pending, next);
+      has_pending = !pending->values.UIID.empty();
+    }
+  } catch (...) {
+    add_pending();
+    throw;
   }
+  add_pending();
 }
 
 }  // namespace

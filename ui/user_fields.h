@@ -24,6 +24,8 @@ class colUserFields : public virtual Object {
   // Add for texts that need not outlive the call (the cells of a line being read);
   // the new record, or nullptr when it was refused.
   clsUserField* AddCells(const UserFieldCells& values);
+  // A reader's hint: a record under this UIID is added next.
+  void PrefetchKey(std::string_view uiid) { records_.PrefetchKey(uiid); }
   // Error 5 straight to the caller when no record is stored under the key.
   std::shared_ptr<clsUserField> Item(const std::string& vntIndexKey);
   int32_t Count() const { return records_.Count(); }

@@ -39,6 +39,14 @@ class KeyedCollection {
     index_.Reserve(index_.Size() + more);
   }
 
+  // A hint that an element with this key comes next: a reader that knows the key a
+  // line ahead lets the index fetch its slot meanwhile.
+  void PrefetchKey(std::string_view key) {
+    prefetch_key_.assign(key);
+    FoldInPlace(prefetch_key_);
+    index_.Prefetch(prefetch_key_);
+  }
+
   // Adds at the end, or before the element at position `before` (1-based) when given.
   // An empty key adds the element without a key.
   void Add(T item, std::string_view key = {}, int32_t before = 0) {
@@ -155,6 +163,7 @@ class KeyedCollection {
   std::vector<Entry*> free_;
   std::vector<Entry*> order_;  // the elements in order
   KeyIndex<Entry> index_;
+  std::string prefetch_key_;  // reused: a hint costs no allocation
 };
 
 // The general collection the host and the component hand each other (version paths,

@@ -20,8 +20,8 @@ inline char32_t UpperOfTwoByteLetter(char32_t code) {
 }
 }  // namespace detail
 
-inline std::string UCase(std::string_view text) {
-  std::string out(text);
+// UCase of a text, in its own storage.
+inline void FoldInPlace(std::string& out) {
   for (size_t i = 0; i < out.size(); ++i) {
     unsigned char c = static_cast<unsigned char>(out[i]);
     if (c >= 'a' && c <= 'z') {
@@ -37,6 +37,11 @@ inline std::string UCase(std::string_view text) {
       ++i;
     }
   }
+}
+
+inline std::string UCase(std::string_view text) {
+  std::string out(text);
+  FoldInPlace(out);
   return out;
 }
 

@@ -328,7 +328,9 @@ TEST_F(ParamsCommands, LintFindsTiesWhateverConditionSeparatesTheOtherRecords) {
     std::vector<std::string> expected;
     if (c.ties) expected.push_back(std::to_string(second_line) + ": error");
     EXPECT_EQ(Findings(run.out, file), expected) << c.what << '\n' << run.out;
-    if (c.ties) EXPECT_NE(run.out.find("ties with line 7 "), std::string::npos) << c.what << '\n' << run.out;
+    if (c.ties) {
+      EXPECT_NE(run.out.find("ties with line 7 "), std::string::npos) << c.what << '\n' << run.out;
+    }
   }
 }
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "calparams/calibration_parameter.h"
-#include "calparams/list_form.h"
+#include "calparams/parameter_conditions.h"
 #include "common/error_convention.h"
 #include "host/message_box_recorder.h"
 #include "support/test_support.h"

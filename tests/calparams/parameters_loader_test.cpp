@@ -16,9 +16,10 @@ using test_support::OnFreshThread;
 using test_support::ParametersFolder;
 
 // Each record as "line:table|name|bands|models|start-stop|options|value".
-Lines Describe(const clsCalibrationParameters& store) {
+template <class Records>
+Lines Describe(const Records& records) {
   Lines described;
-  for (const clsCalibrationParameter& record : store.Records()) {
+  for (const clsCalibrationParameter& record : records) {
     const calparams::ParameterConditions* c = record.Conditions();
     if (!c) {
       described.push_back(std::to_string(record.SourceLine()) + ":<unfilled>");
@@ -53,7 +54,7 @@ LoadOutcome LoadWorkingCopy(const std::string& bytes) {
     outcome.source = error.Source();
     outcome.error = error.Description();
   }
-  outcome.records = Describe(store);
+  outcome.records = Describe(store.Records());
   return outcome;
 }
 
@@ -99,6 +100,26 @@ TEST(ParametersLoader, LineFormatAndSectionState) {
     EXPECT_TRUE(outcome.loaded) << c.what << ": " << outcome.error;
     EXPECT_EQ(outcome.records, c.records) << c.what;
   }
+}
+
+// Records share their texts with the store that loaded them; a copy keeps them.
+TEST(ParametersLoader, ACopiedRecordKeepsItsTextsWhenTheStoreIsGone) {
+  ParametersFolder folder;
+  folder.WriteWorkingCopy(Crlf(std::string(kSection) + "Gain = 12\n[U]\nBands = C\nModels = N\nHWversStart = 1\n" +
+                               "HWversStop = 2\nRadioOptions = Opt\nLevel = 3\n"));
+  std::vector<clsCalibrationParameter> copies;
+  {
+    auto store = std::make_unique<clsCalibrationParameters>();
+    ASSERT_TRUE(store->LoadFile("PARAMETERS"));
+    for (const clsCalibrationParameter& record : store->Records()) copies.push_back(record);
+  }
+  ASSERT_EQ(copies.size(), 2u);
+  std::vector<clsCalibrationParameter> moved = std::move(copies);
+  copies.resize(1);
+  copies[0] = moved[1];
+  moved.pop_back();
+  EXPECT_EQ(Describe(moved), Lines({"6:T|Gain|,B,|,M,|0-9|,|12"}));
+  EXPECT_EQ(Describe(copies), Lines({"13:U|Level|,C,|,N,|1-2|,Opt,|3"}));
 }
 
 TEST(ParametersLoader, LinesThatStopTheLoadKeepTheRecordsBeforeThem) {
@@ -163,7 +184,7 @@ TEST(ParametersLoader, ReportedRefusalsAppendAnUnfilledRecordAndReadOn) {
     bool loaded = false;
     auto store = folder.Load(&loaded);
     EXPECT_TRUE(loaded);
-    EXPECT_EQ(Describe(*store), (Lines{"2:<unfilled>", "7:T|N|,B,|,M,|0-9|,|2"}));
+    EXPECT_EQ(Describe(store->Records()), (Lines{"2:<unfilled>", "7:T|N|,B,|,M,|0-9|,|2"}));
     ASSERT_EQ(boxes->Boxes().size(), 1u);
     EXPECT_EQ(boxes->Boxes()[0].text, "VX4820CAL: SetParameterInformation\r\nInvalid Parameter Data");
 

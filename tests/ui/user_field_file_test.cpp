@@ -245,6 +245,33 @@ TEST(UserFieldFile, DuplicateIsReportedUnderAddAndReadingGoesOn) {
   });
 }
 
+// A duplicate on the line before the one that stops the reading comes first: reported
+// before the reader's error, or raised instead of it.
+TEST(UserFieldFile, DuplicateJustBeforeAFailingLineComesFirst) {
+  const std::string file = "UIID\tHELPID\r\nA\t1\r\na\t2\r\nB\tone\r\n";
+  const std::string duplicate = "VX4820CAL: Add\r\nThis key is already associated with an element of this collection";
+  OnArmedThread([&](Reports& reports) {
+    TempDir dir;
+    dir.Write("fields.dat", file);
+    colUserFields fields;
+    EXPECT_FALSE(fields.ReadInDataFromTextFile(dir / "fields.dat"));
+    EXPECT_EQ(fields.Count(), 1);
+    EXPECT_EQ(reports.Texts(), (Lines{duplicate, ReaderError("Type mismatch")}));
+  });
+  OnUnarmedThread([&] {
+    TempDir dir;
+    dir.Write("fields.dat", file);
+    colUserFields fields;
+    try {
+      fields.ReadInDataFromTextFile(dir / "fields.dat");
+      ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.Number(), 457);
+    }
+    EXPECT_EQ(fields.Count(), 1);
+  });
+}
+
 TEST(UserFieldFile, NumbersFollowTheUsersDecimalSeparator) {
   OnArmedThread([](Reports& reports) {
     SetDecimalSymbolOverride(",");
