@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calparams/calibration_parameters.h"
+#include "cli/cmd_params_common.h"
 #include "cli/command.h"
 #include "cli/json_output.h"
 #include "cli/parameters_diagnosis.h"
@@ -18,8 +19,6 @@
 
 namespace vx4820cal::cli {
 namespace {
-
-constexpr const char* kParametersBaseName = "PARAMETERS";
 
 std::string Cell(int32_t value) { return std::to_string(value); }
 std::string Cell(int16_t value) { return std::to_string(value); }
@@ -63,12 +62,12 @@ int Bands(const Invocation& invocation, bool json) {
   return session.Run([&] {
     auto store = std::make_shared<clsCalibrationParameters>();
     gobjCalParameters = store;
-    if (!store->LoadFile(kParametersBaseName)) {
-      DiagnoseFailedLoad(session, kParametersBaseName);
+    if (!store->LoadFile(kDefaultParametersName)) {
+      DiagnoseFailedLoad(session, kDefaultParametersName);
       return kExitError;
     }
     // The table is printed as the component builds it, zeros and all.
-    bool complete = RequireTable(session, *store, kParametersBaseName, "BandLimits");
+    bool complete = RequireTable(session, *store, kDefaultParametersName, "BandLimits");
     InitBandLimits();
     std::vector<std::string> codes = BandCodes();
     const std::vector<BandLimitsRecord>& table = BandLimitsTable();
