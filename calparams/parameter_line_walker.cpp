@@ -61,14 +61,7 @@ void ParameterLineWalker::Take() {
       conditions_.reset();
       handler_.OnSection(line_, state_);
       break;
-    case LineKind::kHeaderKey: try { state_.Apply(parsed.key, std::string(parsed.value));
-      } catch (const Error& error) {
-        handler_.OnBadVersion(line_, parsed, error);
-        break;
-      }
-      conditions_.reset();
-      handler_.OnHeaderKey(line_, parsed);
-      break;
+    case LineKind::kHeaderKey: TakeHeaderKey(parsed); break;
     case LineKind::kBlank: break;
     case LineKind::kParameter:
       if (!conditions_) {
@@ -79,6 +72,18 @@ void ParameterLineWalker::Take() {
       break;
     case LineKind::kInvalid: handler_.OnInvalid(line_); break;
   }
+}
+
+// A bad version leaves the state, and with it the conditions in force, as they were.
+void ParameterLineWalker::TakeHeaderKey(const ParsedLineView& parsed) {
+  try {
+    state_.Apply(parsed.key, std::string(parsed.value));
+  } catch (const Error& error) {
+    handler_.OnBadVersion(line_, parsed, error);
+    return;
+  }
+  conditions_.reset();
+  handler_.OnHeaderKey(line_, parsed);
 }
 
 void SectionState::EnterSection(std::string name) {

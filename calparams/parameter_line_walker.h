@@ -79,6 +79,7 @@ class ParameterLineWalker {
  private:
   bool NextText();
   void Take();
+  void TakeHeaderKey(const ParsedLineView& parsed);
 
   FileLineReader& lines_;
   ParameterLineHandler& handler_;
