@@ -41,11 +41,7 @@ class KeyedCollection {
 
   // A hint that an element with this key comes next: a reader that knows the key a
   // line ahead lets the index fetch its slot meanwhile.
-  void PrefetchKey(std::string_view key) {
-    prefetch_key_.assign(key);
-    FoldInPlace(prefetch_key_);
-    index_.Prefetch(prefetch_key_);
-  }
+  void PrefetchKey(std::string_view key) { index_.Prefetch(FoldedKey(key).View()); }
 
   // Adds at the end, or before the element at position `before` (1-based) when given.
   // An empty key adds the element without a key.
@@ -53,7 +49,7 @@ class KeyedCollection {
     if (before != 0 && (before < 1 || before > Count())) throw RuntimeError(err::kSubscriptOutOfRange);
     // Room first: once the key is indexed, nothing may fail.
     if (order_.size() == order_.capacity()) order_.reserve(std::max<size_t>(16, order_.capacity() * 2));
-    Entry& entry = NewEntry(UCase(key), std::move(item));
+    Entry& entry = NewEntry(FoldedKey(key), std::move(item));
     if (!entry.folded_key.empty() && !index_.Insert(&entry)) {
       FreeEntry(entry);
       throw RuntimeError(err::kDuplicateKey);
@@ -78,10 +74,10 @@ class KeyedCollection {
 
   // The element under key, or nullptr.
   T* Find(std::string_view key) {
-    Entry* entry = index_.Find(UCase(key));
+    Entry* entry = index_.Find(FoldedKey(key).View());
     return entry ? &entry->value : nullptr;
   }
-  bool ContainsKey(std::string_view key) const { return !key.empty() && index_.Find(UCase(key)) != nullptr; }
+  bool ContainsKey(std::string_view key) const { return !key.empty() && index_.Find(FoldedKey(key).View()) != nullptr; }
 
   void Remove(int32_t position) { Erase(CheckedIndex(position)); }
   void Remove(std::string_view key) {
@@ -111,7 +107,7 @@ class KeyedCollection {
 
  private:
   struct Entry {
-    std::string folded_key;
+    FoldedKey folded_key;
     T value;
   };
 
@@ -132,7 +128,7 @@ class KeyedCollection {
     }
   }
   const Entry* FindEntry(std::string_view key) const {
-    const Entry* entry = key.empty() ? nullptr : index_.Find(UCase(key));
+    const Entry* entry = key.empty() ? nullptr : index_.Find(FoldedKey(key).View());
     if (!entry) throw RuntimeError(err::kInvalidArgument);
     return entry;
   }
@@ -145,7 +141,7 @@ class KeyedCollection {
     order_.erase(order_.begin() + static_cast<std::ptrdiff_t>(index));
     FreeEntry(*entry);
   }
-  Entry& NewEntry(std::string folded_key, T item) {
+  Entry& NewEntry(FoldedKey folded_key, T item) {
     if (free_.empty()) return entries_.emplace_back(Entry{std::move(folded_key), std::move(item)});
     Entry* entry = free_.back();
     *entry = Entry{std::move(folded_key), std::move(item)};
@@ -163,7 +159,6 @@ class KeyedCollection {
   std::vector<Entry*> free_;
   std::vector<Entry*> order_;  // the elements in order
   KeyIndex<Entry> index_;
-  std::string prefetch_key_;  // reused: a hint costs no allocation
 };
 
 // The general collection the host and the component hand each other (version paths,

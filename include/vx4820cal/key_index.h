@@ -13,8 +13,8 @@
 
 namespace vx4820cal {
 
-// Entry: any type whose text member `key` (folded_key by default) names it, kept at a
-// fixed address while indexed.
+// Entry: any type whose member `key` (folded_key by default), a FoldedKey, names it,
+// kept at a fixed address while indexed.
 template <class Entry, auto key = &Entry::folded_key>
 class KeyIndex {
  public:
@@ -26,7 +26,7 @@ class KeyIndex {
     for (size_t i = Home(hash);; i = Next(i)) {
       const Slot& slot = slots_[i];
       if (!slot.entry) return nullptr;
-      if (slot.hash == hash && slot.entry->*key == folded_key) return slot.entry;
+      if (slot.hash == hash && KeyOf(slot.entry) == folded_key) return slot.entry;
     }
   }
 
@@ -43,10 +43,10 @@ class KeyIndex {
   // False, and nothing changes, when the entry's key is indexed already.
   bool Insert(Entry* entry) {
     if ((size_ + 1) * 2 > slots_.size()) Rehash(std::max<size_t>(16, slots_.size() * 2));
-    const uint64_t hash = HashText(entry->*key);
+    const uint64_t hash = HashText(KeyOf(entry));
     size_t i = Home(hash);
     for (; slots_[i].entry; i = Next(i)) {
-      if (slots_[i].hash == hash && slots_[i].entry->*key == entry->*key) return false;
+      if (slots_[i].hash == hash && KeyOf(slots_[i].entry) == KeyOf(entry)) return false;
     }
     slots_[i] = {hash, entry};
     ++size_;
@@ -55,7 +55,7 @@ class KeyIndex {
 
   void Erase(const Entry* entry) {
     if (size_ == 0) return;
-    size_t hole = Home(HashText(entry->*key));
+    size_t hole = Home(HashText(KeyOf(entry)));
     while (slots_[hole].entry && slots_[hole].entry != entry) hole = Next(hole);
     if (!slots_[hole].entry) return;
     slots_[hole] = {};
@@ -84,6 +84,8 @@ class KeyIndex {
   }
 
  private:
+  static std::string_view KeyOf(const Entry* entry) { return (entry->*key).View(); }
+
   struct Slot {
     uint64_t hash = 0;
     Entry* entry = nullptr;
