@@ -9,7 +9,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
 #include <immintrin.h>
 #endif
 
@@ -192,7 +192,9 @@ bool ReadPairs(const char* digits, size_t count, size_t before, unsigned char fi
 }
 #endif
 
-#if defined(__x86_64__) && defined(__GNUC__)
+// Not in the Windows build: its compiler does not align the stack for spilled
+// 256- and 512-bit registers.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
 #define VX4820CAL_WIDE_VECTORS 1
 // Machines with 512-bit byte operations read up to 32 pairs in one step, and a text's
 // last step reads only its own bytes (masked), so a line of a data file mostly takes
