@@ -48,6 +48,8 @@ void colUserFields::ExpectFileBytes(size_t bytes) {
   // A record takes some 80 bytes of the file, a scrambled one twice that.
   store_->records.Expect(bytes / 160);
   store_->texts.Expect(bytes / 2);
+  // The index at its size once, instead of rehashing every key on each doubling.
+  records_.Reserve(bytes / 160);
 }
 
 std::shared_ptr<Ienumerator> colUserFields::NewEnum() const {
