@@ -1,14 +1,10 @@
 #include "common/text_file.h"
 
 #include <algorithm>
-#include <bit>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 #include "platform/platform.h"
 #include "vx4820cal/error.h"
@@ -45,24 +41,6 @@ std::FILE* OpenForReading(const std::filesystem::path& path) {
 // Large enough that reading costs a system call per many lines, small enough that a
 // small file does not pay for touching a large buffer.
 constexpr size_t kBlockSize = size_t{64} << 10;
-
-// Bit i set where bytes[i] is a CR, for the first `count` (at most 64) bytes.
-uint64_t CarriageReturnMask(const char* bytes, size_t count) {
-#if defined(__SSE2__)
-  if (count == 64) {
-    const __m128i cr = _mm_set1_epi8('\r');
-    uint64_t mask = 0;
-    for (int i = 0; i < 4; ++i) {
-      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
-      mask |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, cr)))) << (16 * i);
-    }
-    return mask;
-  }
-#endif
-  uint64_t mask = 0;
-  for (size_t i = 0; i < count; ++i) mask |= static_cast<uint64_t>(bytes[i] == '\r') << i;
-  return mask;
-}
 
 }  // namespace
 
@@ -107,7 +85,7 @@ FileVersion FileLineReader::CurrentVersion() const {
 
 bool FileLineReader::Fill() {
   if (at_eof_) return false;
-  window_begin_ = window_end_ = 0;
+  carriage_returns_.Forget();
   // Unread bytes move to the front; a line longer than the buffer makes it grow.
   if (begin_ > 0) {
     std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_),
@@ -140,7 +118,7 @@ void FileLineReader::DoneWithLine() {
   std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
             smaller.begin());
   buffer_.swap(smaller);
-  window_begin_ = window_end_ = 0;
+  carriage_returns_.Forget();
   end_ -= begin_;
   begin_ = 0;
 }
@@ -154,24 +132,11 @@ bool FileLineReader::AtEnd() {
   }
 }
 
-size_t FileLineReader::NextCarriageReturn(size_t from) {
-  while (from < end_) {
-    if (from < window_begin_ || from >= window_end_) {
-      window_begin_ = from;
-      window_end_ = std::min(end_, from + 64);
-      window_mask_ = CarriageReturnMask(buffer_.data() + from, window_end_ - from);
-    }
-    if (const uint64_t ahead = window_mask_ >> (from - window_begin_)) return from + std::countr_zero(ahead);
-    from = window_end_;
-  }
-  return end_;
-}
-
 std::string_view FileLineReader::Next() {
   if (AtEnd()) throw RuntimeError(err::kInputPastEndOfFile);
   size_t searched = begin_;
   while (true) {
-    if (const size_t cr = NextCarriageReturn(searched); cr < end_) {
+    if (const size_t cr = carriage_returns_.Find(buffer_.data(), searched, end_); cr < end_) {
       std::string_view line(buffer_.data() + begin_, cr - begin_);
       begin_ = cr + 1;
       if (begin_ < end_) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/byte_finder.h"
 #include "platform/platform.h"
 
 namespace vx4820cal {
@@ -44,8 +45,6 @@ class FileLineReader {
  private:
   // Reads more of the file behind the unread bytes; false at the end of the file.
   bool Fill();
-  // Position of the first CR in buffer_[from, end_), or end_ when there is none.
-  size_t NextCarriageReturn(size_t from);
   size_t GrownSize() const;
 
   struct Closer {
@@ -56,11 +55,7 @@ class FileLineReader {
   std::string buffer_;
   size_t begin_ = 0;  // unread bytes are buffer_[begin_, end_)
   size_t end_ = 0;
-  // The CRs of buffer_[window_begin_, window_end_), a bit each: a short line costs a
-  // shift and a bit count, not a search. Emptied when the buffer changes.
-  size_t window_begin_ = 0;
-  size_t window_end_ = 0;
-  uint64_t window_mask_ = 0;
+  ByteFinder<'\r'> carriage_returns_;  // forgotten whenever the buffer changes
   bool at_eof_ = false;
   bool skip_line_feed_ = false;  // the last line ended at a CR that closed the buffer
   size_t line_number_ = 0;

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/byte_finder.h"
 #include "common/codepage.h"
 #include "common/conversions.h"
 #include "common/error_convention.h"
@@ -64,17 +65,19 @@ Column ColumnNamed(std::string_view header_cell) {
 // cell after it; one that begins with a tab has an empty first cell.
 class CellCutter {
  public:
-  explicit CellCutter(std::string_view line) : rest_(line) {}
+  explicit CellCutter(std::string_view line) : line_(line) {}
   bool Next(std::string_view& cell) {
-    if (rest_.empty()) return false;
-    size_t tab = rest_.find('\t');
-    cell = rest_.substr(0, tab);
-    rest_ = tab == std::string_view::npos ? std::string_view() : rest_.substr(tab + 1);
+    if (at_ >= line_.size()) return false;
+    const size_t tab = tabs_.Find(line_.data(), at_, line_.size());
+    cell = line_.substr(at_, tab - at_);
+    at_ = tab + 1;
     return true;
   }
 
  private:
-  std::string_view rest_;
+  std::string_view line_;
+  size_t at_ = 0;  // where the next cell begins
+  ByteFinder<'\t'> tabs_;
 };
 
 // A cell that begins with a quote loses its first and its last character, whatever
