@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,6 +36,7 @@ class KeyedCollection {
   void Reserve(size_t more) {
     order_.reserve(order_.size() + more);
     index_.Reserve(index_.Size() + more);
+    if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < more) AddBlock(more);
   }
 
   // A hint that an element with this key comes next: a reader that knows the key a
@@ -96,7 +96,7 @@ class KeyedCollection {
     index_.Clear();
     order_.clear();
     free_.clear();
-    entries_.clear();
+    blocks_.clear();
   }
 
   // In-order walk over the elements.
@@ -142,7 +142,12 @@ class KeyedCollection {
     FreeEntry(*entry);
   }
   Entry& NewEntry(FoldedKey folded_key, T item) {
-    if (free_.empty()) return entries_.emplace_back(Entry{std::move(folded_key), std::move(item)});
+    if (free_.empty()) {
+      if (blocks_.empty() || blocks_.back().size() == blocks_.back().capacity()) {
+        AddBlock(blocks_.empty() ? 16 : blocks_.back().capacity() * 2);
+      }
+      return blocks_.back().emplace_back(Entry{std::move(folded_key), std::move(item)});
+    }
     Entry* entry = free_.back();
     *entry = Entry{std::move(folded_key), std::move(item)};
     free_.pop_back();
@@ -155,7 +160,11 @@ class KeyedCollection {
     free_.push_back(&entry);
   }
 
-  std::deque<Entry> entries_;  // never moved; free_ lists the unused ones
+  // A block is filled up to the capacity it was made with, so it never moves an
+  // entry; each new one is twice the last, or as large as a reader expects.
+  void AddBlock(size_t capacity) { blocks_.emplace_back().reserve(capacity); }
+
+  std::vector<std::vector<Entry>> blocks_;  // the entries; free_ lists the unused ones
   std::vector<Entry*> free_;
   std::vector<Entry*> order_;  // the elements in order
   KeyIndex<Entry> index_;
