@@ -34,22 +34,22 @@ class ByteFinder {
   void Forget() { window_begin_ = window_end_ = 0; }
 
  private:
-  // Bit i set where bytes[i] is kByte, for the first `count` (at most 64) bytes.
+  // Bit i set where bytes[i] is kByte, for the first `count` (at most 64) bytes. Reads
+  // none beyond them: a short last piece is read as the end of the sixteen bytes
+  // that end with it.
   static uint64_t Mask(const char* bytes, size_t count) {
-#if defined(__SSE2__)
-    if (count == 64) {
-      const __m128i wanted = _mm_set1_epi8(kByte);
-      uint64_t mask = 0;
-      for (int i = 0; i < 4; ++i) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16 * i));
-        mask |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, wanted))))
-                << (16 * i);
-      }
-      return mask;
-    }
-#endif
     uint64_t mask = 0;
-    for (size_t i = 0; i < count; ++i) mask |= static_cast<uint64_t>(bytes[i] == kByte) << i;
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi8(kByte);
+    auto sixteen = [&](size_t at) {
+      const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+      return static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, wanted))));
+    };
+    for (; i + 16 <= count; i += 16) mask |= sixteen(i) << i;
+    if (i < count && count >= 16) return mask | (sixteen(count - 16) >> (16 - (count - i)) << i);
+#endif
+    for (; i < count; ++i) mask |= static_cast<uint64_t>(bytes[i] == kByte) << i;
     return mask;
   }
 
