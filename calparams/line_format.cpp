@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/text.h"
+#include "common/wide_vectors.h"
 
 namespace vx4820cal::calparams {
 namespace {
@@ -55,26 +56,22 @@ bool MayStartKeyWord(const char* at) {
 // where no key word can begin. The same answer as searching the upper-cased line:
 // upper-casing a well-formed UTF-8 text changes no byte outside a-z but those
 // letters, and makes no ASCII byte out of any other.
+// The key words that begin at line[at], bit i for kUpperKeyWords[i].
+unsigned KeyWordsAt(std::string_view line, size_t at) {
+  switch (AsciiUpper(line[at])) {
+    case 'B': return KeyWordAt(line, at, kUpperKeyWords[0]) ? 1u << 0 : 0;
+    case 'M': return KeyWordAt(line, at, kUpperKeyWords[1]) ? 1u << 1 : 0;
+    case 'H':
+      return (KeyWordAt(line, at, kUpperKeyWords[2]) ? 1u << 2 : 0) |
+             (KeyWordAt(line, at, kUpperKeyWords[3]) ? 1u << 3 : 0);
+    case 'R': return KeyWordAt(line, at, kUpperKeyWords[4]) ? 1u << 4 : 0;
+    default: return 0;
+  }
+}
+
 int FindKeyWord(std::string_view line) {
   unsigned found = 0;  // bit i: kUpperKeyWords[i] occurs
-  auto look_at = [&](size_t at) {
-    switch (AsciiUpper(line[at])) {
-      case 'B':
-        if (KeyWordAt(line, at, kUpperKeyWords[0])) found |= 1u << 0;
-        break;
-      case 'M':
-        if (KeyWordAt(line, at, kUpperKeyWords[1])) found |= 1u << 1;
-        break;
-      case 'H':
-        if (KeyWordAt(line, at, kUpperKeyWords[2])) found |= 1u << 2;
-        if (KeyWordAt(line, at, kUpperKeyWords[3])) found |= 1u << 3;
-        break;
-      case 'R':
-        if (KeyWordAt(line, at, kUpperKeyWords[4])) found |= 1u << 4;
-        break;
-      default: break;
-    }
-  };
+  auto look_at = [&](size_t at) { found |= KeyWordsAt(line, at); };
   size_t at = 0;
   for (; at + 9 <= line.size(); at += 8) {
     if (!MayStartKeyWord(line.data() + at)) continue;
@@ -92,7 +89,77 @@ int FindKeyWord(std::string_view line) {
   return found == 0 ? -1 : std::countr_zero(found);
 }
 
+#if defined(VX4820CAL_WIDE_VECTORS)
+// Bits [begin, end) of a 64-bit mask, for 0 <= begin <= end <= 64.
+uint64_t BitsFrom(size_t begin, size_t end) {
+  const uint64_t below_end = end >= 64 ? ~uint64_t{0} : (uint64_t{1} << end) - 1;
+  const uint64_t below_begin = begin >= 64 ? ~uint64_t{0} : (uint64_t{1} << begin) - 1;
+  return below_end & ~below_begin;
+}
+
+// The bytes of v that are c, a bit each.
+VX4820CAL_WIDE_TARGET inline uint64_t Where(__m512i v, char c) {
+  return _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(c));
+}
+
+// CutAndParse of a line of at most 64 bytes, read in one step: where its ";", its
+// "=", its spaces and the starts of possible key words (BA, MO, HW, RA in either
+// case) lie, as a bit per byte; then only those places are looked at.
+VX4820CAL_WIDE_TARGET ParsedLineView CutAndParseShort(std::string_view decoded, std::string_view& text) {
+  const uint64_t bytes = BitsFrom(0, decoded.size());
+  const __m512i line = _mm512_maskz_loadu_epi8(bytes, decoded.data());
+  const __m512i upper = _mm512_and_si512(line, _mm512_set1_epi8(static_cast<char>(0xDF)));
+  const uint64_t semicolons = Where(line, ';') & bytes;
+  const size_t cut = semicolons ? static_cast<size_t>(std::countr_zero(semicolons)) : decoded.size();
+  text = decoded.substr(0, cut);
+  ParsedLineView parsed;
+  if (cut > 0 && decoded[0] == '[') {
+    parsed.kind = LineKind::kSectionHeader;
+    return parsed;
+  }
+  const uint64_t in_text = BitsFrom(0, cut);
+  const uint64_t filled = ~Where(line, ' ') & in_text;
+  auto trimmed = [&](size_t begin, size_t end) -> std::string_view {
+    const uint64_t range = filled & BitsFrom(begin, end);
+    if (!range) return {};
+    const size_t first = static_cast<size_t>(std::countr_zero(range));
+    return text.substr(first, 64 - static_cast<size_t>(std::countl_zero(range)) - first);
+  };
+  const uint64_t equals_signs = Where(line, '=') & in_text;
+  const size_t equals = static_cast<size_t>(std::countr_zero(equals_signs));  // 64 when none
+  const uint64_t a_next = Where(upper, 'A') >> 1;
+  uint64_t starts = (Where(upper, 'B') & a_next) | (Where(upper, 'M') & (Where(upper, 'O') >> 1)) |
+                    (Where(upper, 'H') & (Where(upper, 'W') >> 1)) | (Where(upper, 'R') & a_next);
+  unsigned found = 0;
+  for (starts &= in_text; starts; starts &= starts - 1) found |= KeyWordsAt(text, std::countr_zero(starts));
+  if (found) {
+    parsed.kind = LineKind::kHeaderKey;
+    parsed.key = static_cast<HeaderKey>(std::countr_zero(found));
+    parsed.has_equals = equals_signs != 0;
+    parsed.value = parsed.has_equals ? trimmed(equals + 1, cut) : trimmed(0, cut);
+    return parsed;
+  }
+  if (!filled) return parsed;
+  if (!equals_signs) {
+    parsed.kind = LineKind::kInvalid;
+    return parsed;
+  }
+  parsed.kind = LineKind::kParameter;
+  parsed.name = trimmed(0, equals);
+  parsed.value = trimmed(equals + 1, cut);
+  return parsed;
+}
+#endif
+
 }  // namespace
+
+ParsedLineView CutAndParse(std::string_view decoded, std::string_view& text) {
+#if defined(VX4820CAL_WIDE_VECTORS)
+  if (decoded.size() <= 64 && UseWideVectors()) return CutAndParseShort(decoded, text);
+#endif
+  text = CutComment(decoded);
+  return ParseLineView(text);
+}
 
 std::string_view CutComment(std::string_view line) { return line.substr(0, line.find(';')); }
 

@@ -47,14 +47,14 @@ bool ParameterLineWalker::NextText() {
       continue;
     }
     lines_.DoneWithLine();
-    line_.text = CutComment(text_);
+    parsed_ = CutAndParse(text_, line_.text);
     return true;
   }
   return false;
 }
 
 void ParameterLineWalker::Take() {
-  ParsedLineView parsed = ParseLineView(line_.text);
+  const ParsedLineView& parsed = parsed_;
   switch (parsed.kind) {
     case LineKind::kSectionHeader:
       state_.EnterSection(TableNameOf(line_.text));

@@ -89,6 +89,7 @@ class ParameterLineWalker {
   SharedConditions conditions_;  // of state_, built on first use
   std::string text_;
   WalkedLine line_;
+  ParsedLineView parsed_;  // of line_
   size_t marker_lines_ = 0;
 };
 

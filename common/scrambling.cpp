@@ -4,18 +4,15 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
-#endif
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
-#include <immintrin.h>
 #endif
 
 #include "common/codepage.h"
 #include "common/error_convention.h"
 #include "common/scrambling.h"
+#include "common/wide_vectors.h"
 
 namespace vx4820cal {
 namespace {
@@ -192,23 +189,10 @@ bool ReadPairs(const char* digits, size_t count, size_t before, unsigned char fi
 }
 #endif
 
-// Not in the Windows build: its compiler does not align the stack for spilled
-// 256- and 512-bit registers.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(_WIN32)
-#define VX4820CAL_WIDE_VECTORS 1
-// Machines with 512-bit byte operations read up to 32 pairs in one step, and a text's
-// last step reads only its own bytes (masked), so a line of a data file mostly takes
-// one or two steps and no copy. Chosen once, by what the processor offers, unless
-// VX4820CAL_VECTORS=narrow asks for the steps every x86-64 machine has (the tests
-// run both).
-bool HasWideVectors() {
-  if (const char* asked = std::getenv("VX4820CAL_VECTORS"); asked && std::string_view(asked) == "narrow") return false;
-  __builtin_cpu_init();
-  return __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vl");
-}
-const bool kWideVectors = HasWideVectors();
-
-#define VX4820CAL_WIDE_TARGET __attribute__((target("avx512bw,avx512vl,avx2")))
+#if defined(VX4820CAL_WIDE_VECTORS)
+// On wide machines up to 32 pairs are read in a step, and a text's last step reads
+// only its own bytes (masked): a line of a data file takes one to three steps and no
+// padded copy.
 
 // Of the first `count` (at most 32) pairs at digits, those before the first that is
 // no pair of hex digits giving an ASCII character, as characters at out; answers how
@@ -390,7 +374,7 @@ VX4820CAL_WIDE_TARGET void AppendDecryptedWide(std::string_view text, std::strin
 
 void AppendDecrypted(std::string_view text, std::string& out) {
 #if defined(VX4820CAL_WIDE_VECTORS)
-  if (kWideVectors) return AppendDecryptedWide(text, out);
+  if (UseWideVectors()) return AppendDecryptedWide(text, out);
 #endif
   AppendDecryptedOn<false>(text, out);
 }
