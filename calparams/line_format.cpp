@@ -105,17 +105,17 @@ VX4820CAL_WIDE_TARGET inline uint64_t Where(__m512i v, char c) {
 // CutAndParse of a line of at most 64 bytes, read in one step: where its ";", its
 // "=", its spaces and the starts of possible key words (BA, MO, HW, RA in either
 // case) lie, as a bit per byte; then only those places are looked at.
-VX4820CAL_WIDE_TARGET ParsedLineView CutAndParseShort(std::string_view decoded, std::string_view& text) {
+VX4820CAL_WIDE_TARGET void CutAndParseShort(std::string_view decoded, std::string_view& text, ParsedLineView& parsed) {
   const uint64_t bytes = BitsFrom(0, decoded.size());
   const __m512i line = _mm512_maskz_loadu_epi8(bytes, decoded.data());
   const __m512i upper = _mm512_and_si512(line, _mm512_set1_epi8(static_cast<char>(0xDF)));
   const uint64_t semicolons = Where(line, ';') & bytes;
   const size_t cut = semicolons ? static_cast<size_t>(std::countr_zero(semicolons)) : decoded.size();
   text = decoded.substr(0, cut);
-  ParsedLineView parsed;
+  parsed = ParsedLineView();
   if (cut > 0 && decoded[0] == '[') {
     parsed.kind = LineKind::kSectionHeader;
-    return parsed;
+    return;
   }
   const uint64_t in_text = BitsFrom(0, cut);
   const uint64_t filled = ~Where(line, ' ') & in_text;
@@ -137,28 +137,27 @@ VX4820CAL_WIDE_TARGET ParsedLineView CutAndParseShort(std::string_view decoded, 
     parsed.key = static_cast<HeaderKey>(std::countr_zero(found));
     parsed.has_equals = equals_signs != 0;
     parsed.value = parsed.has_equals ? trimmed(equals + 1, cut) : trimmed(0, cut);
-    return parsed;
+    return;
   }
-  if (!filled) return parsed;
+  if (!filled) return;
   if (!equals_signs) {
     parsed.kind = LineKind::kInvalid;
-    return parsed;
+    return;
   }
   parsed.kind = LineKind::kParameter;
   parsed.name = trimmed(0, equals);
   parsed.value = trimmed(equals + 1, cut);
-  return parsed;
 }
 #endif
 
 }  // namespace
 
-ParsedLineView CutAndParse(std::string_view decoded, std::string_view& text) {
+void CutAndParse(std::string_view decoded, std::string_view& text, ParsedLineView& parsed) {
 #if defined(VX4820CAL_WIDE_VECTORS)
-  if (decoded.size() <= 64 && UseWideVectors()) return CutAndParseShort(decoded, text);
+  if (decoded.size() <= 64 && UseWideVectors()) return CutAndParseShort(decoded, text, parsed);
 #endif
   text = CutComment(decoded);
-  return ParseLineView(text);
+  parsed = ParseLineView(text);
 }
 
 std::string_view CutComment(std::string_view line) { return line.substr(0, line.find(';')); }

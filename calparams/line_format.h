@@ -37,9 +37,9 @@ std::string_view CutComment(std::string_view line);
 // As ParseLine; a section header's table name is TableNameOf(line).
 ParsedLineView ParseLineView(std::string_view line);
 
-// ParseLineView(CutComment(decoded)), with the cut text in `text`: a decoded line of
-// the file read once for both.
-ParsedLineView CutAndParse(std::string_view decoded, std::string_view& text);
+// parsed = ParseLineView(text = CutComment(decoded)): a decoded line of the file read
+// once for both, its answer written straight into place.
+void CutAndParse(std::string_view decoded, std::string_view& text, ParsedLineView& parsed);
 
 // A section header line with every "[" and "]" dropped, trimmed.
 std::string TableNameOf(std::string_view header_line);

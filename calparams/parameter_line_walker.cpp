@@ -47,7 +47,7 @@ bool ParameterLineWalker::NextText() {
       continue;
     }
     lines_.DoneWithLine();
-    parsed_ = CutAndParse(text_, line_.text);
+    CutAndParse(text_, line_.text, parsed_);
     return true;
   }
   return false;
