@@ -1,6 +1,7 @@
 #pragma once
 // Upper-casing over the Windows-1252 repertoire, on UTF-8 texts. Header-only, because
 // keyed collections on both sides of the component's boundary fold keys the same way.
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -23,24 +24,46 @@ inline char32_t UpperOfTwoByteLetter(char32_t code) {
 }
 }  // namespace detail
 
-// UCase of a text, in its own storage.
-inline void FoldInPlace(char* text, size_t size) {
-  for (size_t i = 0; i < size; ++i) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
+// UCase of in[0, size) written to out (which may be in): eight bytes at a time while
+// they are ASCII, where only a-z change.
+inline void FoldInto(char* out, const char* in, size_t size) {
+  constexpr uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr uint64_t kHighBits = 0x80 * kOnes;
+  size_t i = 0;
+  while (i < size) {
+    if (i + 8 <= size) {
+      uint64_t word;
+      std::memcpy(&word, in + i, 8);
+      if ((word & kHighBits) == 0) {
+        // The high bit of each byte in a..z: at least 'a' and not beyond 'z' (no sum
+        // carries into the next byte, as every byte is below 0x80).
+        const uint64_t lower = (word + (0x80 - 'a') * kOnes) & ~(word + (0x80 - 'z' - 1) * kOnes) & kHighBits;
+        word -= lower >> 2;  // 0x80 >> 2 is the 32 between the cases
+        std::memcpy(out + i, &word, 8);
+        i += 8;
+        continue;
+      }
+    }
+    unsigned char c = static_cast<unsigned char>(in[i]);
     if (c >= 'a' && c <= 'z') {
-      text[i] = static_cast<char>(c - 32);
+      out[i] = static_cast<char>(c - 32);
     } else if ((c == 0xC3 || c == 0xC5) && i + 1 < size) {
-      unsigned char c2 = static_cast<unsigned char>(text[i + 1]);
+      unsigned char c2 = static_cast<unsigned char>(in[i + 1]);
       char32_t code = (static_cast<char32_t>(c & 0x1F) << 6) | (c2 & 0x3F);
       char32_t upper = detail::UpperOfTwoByteLetter(code);
-      if (upper != 0) {  // every partner is again two bytes long
-        text[i] = static_cast<char>(0xC0 | (upper >> 6));
-        text[i + 1] = static_cast<char>(0x80 | (upper & 0x3F));
-      }
+      // Every partner is again two bytes long.
+      out[i] = upper != 0 ? static_cast<char>(0xC0 | (upper >> 6)) : static_cast<char>(c);
+      out[i + 1] = upper != 0 ? static_cast<char>(0x80 | (upper & 0x3F)) : static_cast<char>(c2);
       ++i;
+    } else {
+      out[i] = static_cast<char>(c);
     }
+    ++i;
   }
 }
+
+// UCase of a text, in its own storage.
+inline void FoldInPlace(char* text, size_t size) { FoldInto(text, text, size); }
 
 inline std::string UCase(std::string_view text) {
   std::string out(text);
@@ -55,9 +78,8 @@ class FoldedKey {
   FoldedKey() = default;
   explicit FoldedKey(std::string_view key) : size_(key.size()) {
     if (size_ == 0) return;  // an empty view may have no data at all
-    char* text = size_ <= kInPlace ? in_place_ : (on_heap_ = std::make_unique<char[]>(size_)).get();
-    std::memcpy(text, key.data(), size_);
-    FoldInPlace(text, size_);
+    char* text = size_ <= kInPlace ? in_place_ : (on_heap_ = std::make_unique_for_overwrite<char[]>(size_)).get();
+    FoldInto(text, key.data(), size_);
   }
   FoldedKey(FoldedKey&& other) noexcept { *this = std::move(other); }
   FoldedKey& operator=(FoldedKey&& other) noexcept {
