@@ -92,6 +92,8 @@ class TextPool {
   void Expect(size_t conditions, size_t value_bytes) {
     conditions_.Expect(conditions);
     values_.Expect(value_bytes);
+    // A file of distinct lists brings about one per state: no rehash of them all.
+    lists_.reserve(conditions);
   }
 
  private:
