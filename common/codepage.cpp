@@ -16,19 +16,6 @@ char32_t CodePointOfByte(unsigned char byte) {
   return (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : byte;
 }
 
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out.push_back(static_cast<char>(code));
-  } else if (code < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-  }
-}
-
 int ByteOfCodePoint(char32_t code) {
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<int>(code);
   for (size_t i = 0; i < kHighControls.size(); ++i) {
@@ -39,6 +26,23 @@ int ByteOfCodePoint(char32_t code) {
 
 }  // namespace
 
+size_t WriteUtf8OfByte(unsigned char byte, char* out) {
+  const char32_t code = CodePointOfByte(byte);
+  if (code < 0x80) {
+    out[0] = static_cast<char>(code);
+    return 1;
+  }
+  if (code < 0x800) {
+    out[0] = static_cast<char>(0xC0 | (code >> 6));
+    out[1] = static_cast<char>(0x80 | (code & 0x3F));
+    return 2;
+  }
+  out[0] = static_cast<char>(0xE0 | (code >> 12));
+  out[1] = static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+  out[2] = static_cast<char>(0x80 | (code & 0x3F));
+  return 3;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
@@ -47,7 +51,8 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     if (byte < 0x80) {
       out.push_back(c);
     } else {
-      AppendUtf8(out, CodePointOfByte(byte));
+      char encoded[3];
+      out.append(encoded, WriteUtf8OfByte(byte, encoded));
     }
   }
   return out;

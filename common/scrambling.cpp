@@ -302,12 +302,12 @@ inline __attribute__((always_inline)) void AppendDecryptedOn(std::string_view te
       *write++ = static_cast<char>(code);
       return;
     }
-    // A character beyond ASCII takes two or three bytes in UTF-8.
-    size_t written = static_cast<size_t>(write - out.data());
-    std::string encoded = Cp1252ToUtf8(std::string_view(reinterpret_cast<const char*>(&code), 1));
-    out.resize(out.size() + encoded.size());
-    std::memcpy(out.data() + written, encoded.data(), encoded.size());
-    write = out.data() + written + encoded.size();
+    // A character beyond ASCII takes two or three bytes in UTF-8, up to two more than
+    // the room made for it.
+    const size_t written = static_cast<size_t>(write - out.data());
+    out.resize(out.size() + 2);
+    write = out.data() + written;
+    write += WriteUtf8OfByte(code, write);
   };
   // Up to sixteen or eight pairs at a time while they are hex digits that give ASCII
   // characters; any pair that fails, one at a time (which raises the error in order).
