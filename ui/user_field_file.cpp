@@ -161,13 +161,14 @@ std::string_view DecodeLine(std::string_view raw, bool scrambled, std::string& t
 struct ReadLine {
   std::string text;
   UserFieldCells values;
+  colUserFields::PreparedKey uiid_key;
 };
 
 // The file is read a block at a time and never held whole; the collection grows its
 // index as it goes. Each line is added once the next one is read, so that the index
-// slot of its UIID, asked for a line ahead, has arrived. A line that cannot be read
-// first adds the one before it: what is stored and reported, and in which order, is
-// as if each line were added at once.
+// slot of its UIID, asked for a line ahead with the key prepared then, has arrived.
+// A line that cannot be read first adds the one before it: what is stored and
+// reported, and in which order, is as if each line were added at once.
 void ReadFields(FileLineReader& lines, colUserFields& fields) {
   fields.ExpectFileBytes(lines.SizeBytes());
   std::string header_text;
@@ -182,7 +183,7 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
   bool has_pending = false;
   // Each line at most once, even when adding it raises.
   auto add_pending = [&] {
-    if (std::exchange(has_pending, false)) fields.AddCells(pending->values);
+    if (std::exchange(has_pending, false)) fields.AddCells(pending->values, std::move(pending->uiid_key));
   };
   try {
     while (!lines.AtEnd()) {
@@ -190,7 +191,7 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
       lines.DoneWithLine();
       ReadDataLine(line, columns, next->values);
       // A blank line or an empty UIID cell names no field: nothing to store or report.
-      if (!next->values.UIID.empty()) fields.PrefetchKey(next->values.UIID);
+      if (!next->values.UIID.empty()) next->uiid_key = fields.PrepareKey(next->values.UIID);
       add_pending();
       std::swap(pending, next);
       has_pending = !pending->values.UIID.empty();

@@ -7,13 +7,13 @@
 
 namespace vx4820cal {
 
-clsUserField* colUserFields::AddCells(const UserFieldCells& values) {
+clsUserField* colUserFields::AddCells(const UserFieldCells& values, PreparedKey uiid_key) {
   return TrapAndReport("Add", static_cast<clsUserField*>(nullptr), [&] {
     // The inner collection would keep a record without a key, out of reach of Item.
     if (values.UIID.empty()) throw RuntimeError(err::kInvalidArgument);
     // A record refused as a duplicate stays unreachable in the store until it goes.
     clsUserField& record = store_->records.emplace_back(values, store_->texts);
-    records_.Add(&record, record.UIIDView());
+    records_.Add(&record, std::move(uiid_key));
     return &record;
   });
 }

@@ -23,9 +23,12 @@ class colUserFields : public virtual Object {
   std::shared_ptr<clsUserField> Add(UserFieldValues&& values);
   // Add for texts that need not outlive the call (the cells of a line being read);
   // the new record, or nullptr when it was refused.
-  clsUserField* AddCells(const UserFieldCells& values);
-  // A reader's hint: a record under this UIID is added next.
-  void PrefetchKey(std::string_view uiid) { records_.PrefetchKey(uiid); }
+  clsUserField* AddCells(const UserFieldCells& values) { return AddCells(values, PrepareKey(values.UIID)); }
+  // A reader that knows the next record's UIID a line ahead prepares its key then
+  // (its index slot is fetched meanwhile) and adds the record with it.
+  using PreparedKey = KeyedCollection<clsUserField*>::PreparedKey;
+  PreparedKey PrepareKey(std::string_view uiid) const { return records_.PrepareKey(uiid); }
+  clsUserField* AddCells(const UserFieldCells& values, PreparedKey uiid_key);
   // Error 5 straight to the caller when no record is stored under the key.
   std::shared_ptr<clsUserField> Item(const std::string& vntIndexKey);
   int32_t Count() const { return records_.Count(); }

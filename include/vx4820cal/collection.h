@@ -15,6 +15,7 @@
 #include "vx4820cal/key_index.h"
 #include "vx4820cal/letter_case.h"
 #include "vx4820cal/object.h"
+#include "vx4820cal/text_hash.h"
 #include "vx4820cal/variant.h"
 
 namespace vx4820cal {
@@ -39,29 +40,36 @@ class KeyedCollection {
     if (blocks_.empty() || blocks_.back().capacity() - blocks_.back().size() < more) AddBlock(more);
   }
 
-  // A hint that an element with this key comes next: a reader that knows the key a
-  // line ahead lets the index fetch its slot meanwhile.
-  void PrefetchKey(std::string_view key) { index_.Prefetch(FoldedKey(key).View()); }
+  // A key folded and hashed once, for an element that comes next: a reader that knows
+  // the key a line ahead lets the index fetch its slot meanwhile, then adds with it.
+  class PreparedKey {
+   public:
+    PreparedKey() = default;
+
+   private:
+    friend class KeyedCollection;
+    FoldedKey folded_;
+    uint64_t hash_ = 0;
+  };
+  PreparedKey PrepareKey(std::string_view key) const {
+    PreparedKey prepared;
+    prepared.folded_ = FoldedKey(key);
+    prepared.hash_ = HashText(prepared.folded_.View());
+    index_.PrefetchHash(prepared.hash_);
+    return prepared;
+  }
 
   // Adds at the end, or before the element at position `before` (1-based) when given.
   // An empty key adds the element without a key.
   void Add(T item, std::string_view key = {}, int32_t before = 0) {
-    if (before != 0 && (before < 1 || before > Count())) throw RuntimeError(err::kSubscriptOutOfRange);
-    // Room first: once the key is indexed, nothing may fail.
-    if (order_.size() == order_.capacity()) order_.reserve(std::max<size_t>(16, order_.capacity() * 2));
-    Entry& entry = NewEntry(FoldedKey(key), std::move(item));
-    if (!entry.folded_key.empty() && !index_.Insert(&entry)) {
-      FreeEntry(entry);
-      throw RuntimeError(err::kDuplicateKey);
-    }
-    if (before == 0) {
-      order_.push_back(&entry);
-    } else {
-      order_.insert(order_.begin() + (before - 1), &entry);
-    }
+    FoldedKey folded(key);
+    const uint64_t hash = HashText(folded.View());
+    Add(std::move(item), std::move(folded), hash, before);
   }
+  void Add(T item, PreparedKey key) { Add(std::move(item), std::move(key.folded_), key.hash_, 0); }
 
   T& Item(int32_t position) { return order_[CheckedIndex(position)]->value; }
+
   const T& Item(int32_t position) const { return order_[CheckedIndex(position)]->value; }
   T& Item(std::string_view key) { return FindEntry(key)->value; }
   const T& Item(std::string_view key) const { return FindEntry(key)->value; }
@@ -110,6 +118,22 @@ class KeyedCollection {
     FoldedKey folded_key;
     T value;
   };
+
+  void Add(T item, FoldedKey folded_key, uint64_t hash, int32_t before) {
+    if (before != 0 && (before < 1 || before > Count())) throw RuntimeError(err::kSubscriptOutOfRange);
+    // Room first: once the key is indexed, nothing may fail.
+    if (order_.size() == order_.capacity()) order_.reserve(std::max<size_t>(16, order_.capacity() * 2));
+    Entry& entry = NewEntry(std::move(folded_key), std::move(item));
+    if (!entry.folded_key.empty() && !index_.Insert(&entry, hash)) {
+      FreeEntry(entry);
+      throw RuntimeError(err::kDuplicateKey);
+    }
+    if (before == 0) {
+      order_.push_back(&entry);
+    } else {
+      order_.insert(order_.begin() + (before - 1), &entry);
+    }
+  }
 
   size_t CheckedIndex(int32_t position) const {
     if (position < 1 || position > Count()) throw RuntimeError(err::kSubscriptOutOfRange);

@@ -30,20 +30,22 @@ class KeyIndex {
     }
   }
 
-  // Asks the memory for the home slot of a key about to be inserted or found: in a
-  // large index that slot is a cache miss, which the work done meanwhile then hides.
-  void Prefetch(std::string_view folded_key) const {
+  // Asks the memory for the home slot of a key (by its hash) about to be inserted or
+  // found: in a large index that slot is a cache miss, which the work done meanwhile
+  // then hides.
+  void PrefetchHash(uint64_t hash) const {
 #if defined(__GNUC__)
-    if (!slots_.empty()) __builtin_prefetch(&slots_[Home(HashText(folded_key))]);
+    if (!slots_.empty()) __builtin_prefetch(&slots_[Home(hash)]);
 #else
-    (void)folded_key;
+    (void)hash;
 #endif
   }
 
   // False, and nothing changes, when the entry's key is indexed already.
-  bool Insert(Entry* entry) {
+  bool Insert(Entry* entry) { return Insert(entry, HashText(KeyOf(entry))); }
+  // The same, with the hash of the entry's key known.
+  bool Insert(Entry* entry, uint64_t hash) {
     if ((size_ + 1) * 2 > slots_.size()) Rehash(std::max<size_t>(16, slots_.size() * 2));
-    const uint64_t hash = HashText(KeyOf(entry));
     size_t i = Home(hash);
     for (; slots_[i].entry; i = Next(i)) {
       if (slots_[i].hash == hash && KeyOf(slots_[i].entry) == KeyOf(entry)) return false;
