@@ -14,10 +14,14 @@ const TableName& TextPool::TableNamed(std::string_view table) {
 
 const ConditionList& TextPool::ListOf(std::string_view list_text) {
   if (auto it = lists_.find(list_text); it != lists_.end()) return it->second;
-  ConditionList list{ListForm(list_text), "", false};
-  list.upper = UCase(list.form);
+  const std::string form = ListForm(list_text);
+  ConditionList list;
+  list.form = list_texts_.Keep(form);
+  char* upper = list_texts_.Room(form.size());
+  FoldInto(upper, form.data(), form.size());
+  list.upper = std::string_view(upper, form.size());
   list.is_default = IsDefaultList(list.upper);
-  return lists_.emplace(std::string(list_text), std::move(list)).first->second;
+  return lists_.emplace(list_texts_.Keep(list_text), list).first->second;
 }
 
 const ParameterConditions& TextPool::Keep(const ParameterConditions& conditions) {

@@ -42,10 +42,10 @@ bool IsDefaultList(std::string_view upper_list_form);
 // The pieces of a list form, in order (",A,,B," gives A, "", B; "," gives none).
 std::vector<std::string_view> ListEntries(std::string_view list_form);
 
-// A band, model or radio-option list.
+// A band, model or radio-option list; its texts are kept in the pool that made it.
 struct ConditionList {
-  std::string form;   // list form (",H5,H6,")
-  std::string upper;  // the same, upper-cased, for matching
+  std::string_view form;   // list form (",H5,H6,")
+  std::string_view upper;  // the same, upper-cased, for matching
   bool is_default = false;
 };
 
@@ -105,7 +105,10 @@ class TextPool {
   using ByText = std::unordered_map<std::string, T, Hash, std::equal_to<>>;
 
   ByText<TableName> tables_;  // by the text as written
-  ByText<ConditionList> lists_;
+  // By the text as written. A file of distinct lists brings tens of thousands: their
+  // texts go end to end into an arena of their own, not three allocations each.
+  std::unordered_map<std::string_view, ConditionList, Hash, std::equal_to<>> lists_;
+  TextArena list_texts_;
   BlockList<ParameterConditions> conditions_;
   TextArena values_;
   mutable std::atomic<size_t> holders_{0};

@@ -26,9 +26,9 @@ Lines Describe(const Records& records) {
       continue;
     }
     described.push_back(std::to_string(record.SourceLine()) + ":" + c->table->name + "|" + record.ParameterName() +
-                        "|" + c->bands->form + "|" + c->models->form + "|" + std::to_string(c->hw_version_start) + "-" +
-                        std::to_string(c->hw_version_stop) + "|" + c->radio_options->form + "|" +
-                        std::string(record.Value()));
+                        "|" + std::string(c->bands->form) + "|" + std::string(c->models->form) + "|" +
+                        std::to_string(c->hw_version_start) + "-" + std::to_string(c->hw_version_stop) + "|" +
+                        std::string(c->radio_options->form) + "|" + std::string(record.Value()));
   }
   return described;
 }
