@@ -13,7 +13,8 @@ const TableName& TextPool::TableNamed(std::string_view table) {
 }
 
 const ConditionList& TextPool::ListOf(std::string_view list_text) {
-  if (auto it = lists_.find(list_text); it != lists_.end()) return it->second;
+  const size_t hash = lists_by_text_.HashOf(list_text);
+  if (const ConditionList* found = lists_by_text_.Find(list_text, hash)) return *found;
   const std::string form = ListForm(list_text);
   ConditionList list;
   list.form = list_texts_.Keep(form);
@@ -21,7 +22,9 @@ const ConditionList& TextPool::ListOf(std::string_view list_text) {
   FoldInto(upper, form.data(), form.size());
   list.upper = std::string_view(upper, form.size());
   list.is_default = IsDefaultList(list.upper);
-  return lists_.emplace(list_texts_.Keep(list_text), list).first->second;
+  const ConditionList& kept = lists_.emplace_back(list);
+  lists_by_text_.Add(list_texts_.Keep(list_text), hash, &kept);
+  return kept;
 }
 
 const ParameterConditions& TextPool::Keep(const ParameterConditions& conditions) {

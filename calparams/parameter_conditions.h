@@ -14,6 +14,7 @@
 
 #include "common/block_list.h"
 #include "common/text_arena.h"
+#include "common/text_index.h"
 
 namespace vx4820cal::calparams {
 
@@ -92,8 +93,6 @@ class TextPool {
   void Expect(size_t conditions, size_t value_bytes) {
     conditions_.Expect(conditions);
     values_.Expect(value_bytes);
-    // A file of distinct lists brings about one per state: no rehash of them all.
-    lists_.reserve(conditions);
   }
 
  private:
@@ -107,7 +106,8 @@ class TextPool {
   ByText<TableName> tables_;  // by the text as written
   // By the text as written. A file of distinct lists brings tens of thousands: their
   // texts go end to end into an arena of their own, not three allocations each.
-  std::unordered_map<std::string_view, ConditionList, Hash, std::equal_to<>> lists_;
+  BlockList<ConditionList> lists_;
+  TextIndex<const ConditionList> lists_by_text_;
   TextArena list_texts_;
   BlockList<ParameterConditions> conditions_;
   TextArena values_;
