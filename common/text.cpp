@@ -1,10 +1,22 @@
 #include "common/text.h"
 
+#include <cstring>
+
 #include "vx4820cal/letter_case.h"
 
 namespace vx4820cal {
 
-bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && UCase(a) == UCase(b); }
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  // Short texts, nearly every one compared, are folded on the stack.
+  constexpr size_t kOnStack = 64;
+  if (a.size() > kOnStack) return UCase(a) == UCase(b);
+  char folded_a[kOnStack];
+  char folded_b[kOnStack];
+  FoldInto(folded_a, a.data(), a.size());
+  FoldInto(folded_b, b.data(), b.size());
+  return std::memcmp(folded_a, folded_b, a.size()) == 0;
+}
 
 size_t FindNoCase(std::string_view text, std::string_view needle) { return UCase(text).find(UCase(needle)); }
 

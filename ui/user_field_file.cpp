@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -111,6 +112,20 @@ void SetReaderDefaults(UserFieldCells& values) {
   std::memcpy(&values, &kDefaults, sizeof values);
 }
 
+// A cell of a few plain digits, as nearly every number cell is, is read here; any other
+// goes to the general conversion, which gives the same value or the error.
+template <class Whole>
+Whole CellToWhole(std::string_view cell, Whole (*general)(std::string_view)) {
+  if (cell.size() > std::numeric_limits<Whole>::digits10) return general(cell);
+  int32_t value = 0;
+  for (char c : cell) {
+    const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+    if (digit > 9) return general(cell);
+    value = value * 10 + static_cast<int32_t>(digit);
+  }
+  return static_cast<Whole>(value);
+}
+
 // A whole-number cell (as most of that column is) answers without the general
 // conversion, which looks the user's decimal symbol up: the same answer, not zero.
 bool CellToBoolean(std::string_view cell) {
@@ -127,12 +142,12 @@ void Store(Column column, std::string_view cell, UserFieldCells& values) {
     case Column::Ignored: break;
     case Column::UIID: values.UIID = cell; break;
     case Column::Label: values.Label = cell; break;
-    case Column::HelpID: values.HelpID = TextToLong(cell); break;
+    case Column::HelpID: values.HelpID = CellToWhole(cell, TextToLong); break;
     case Column::Unit: values.Units = cell; break;
-    case Column::UIWidthDefault: values.UIWidth = TextToLong(cell); break;
-    case Column::FactAccessLevel: values.intFactAccessLevel = TextToInteger(cell); break;
-    case Column::FactButCustVis: values.blnFactButCustVis = TextToLong(cell) != 0; break;
-    case Column::CustAccessLevel: values.intCustAccessLevel = NarrowToInteger(TextToLong(cell)); break;
+    case Column::UIWidthDefault: values.UIWidth = CellToWhole(cell, TextToLong); break;
+    case Column::FactAccessLevel: values.intFactAccessLevel = CellToWhole(cell, TextToInteger); break;
+    case Column::FactButCustVis: values.blnFactButCustVis = CellToWhole(cell, TextToLong) != 0; break;
+    case Column::CustAccessLevel: values.intCustAccessLevel = NarrowToInteger(CellToWhole(cell, TextToLong)); break;
     case Column::SpclRestrictions: values.strSpclRestrictions = cell; break;
     case Column::ATGridID: values.strATGridID = cell; break;
     case Column::DecimalSymbol: values.blnDecimalSymbol = CellToBoolean(cell); break;

@@ -89,6 +89,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "UIID\tHELPID\tUIWIDTHDEFAULT\tFACTACCESSLEVEL\tCUSTACCESSLEVEL\r\n"
                  "A\t12.5\t 7 \t20.5\t-1\r\nB\t13.5\t1e3\t21.5\t-32768\r\n",
                  {"A||12|units|7|0|20|false|-1||||false", "B||14|units|1000|0|22|false|-32768||||false"}},
+        ReadCase{
+            "PlainDigitsOfAnyLengthAreNumbers",
+            "UIID\tHELPID\tUIWIDTHDEFAULT\tFACTACCESSLEVEL\tCUSTACCESSLEVEL\r\n"
+            "A\t999999999\t0000000000042\t9999\t32767\r\nB\t1000000000\t0\t00032767\t0\r\n",
+            {"A||999999999|units|42|0|9999|false|32767||||false", "B||1000000000|units|0|0|32767|false|0||||false"}},
         ReadCase{"DecimalSymbolTakesWordsOrNumbers",
                  "UIID\tDECIMALSYMBOL\r\nA\tTRUE\r\nB\tfalse\r\nC\t1\r\nD\t-0\r\nE\t007\r\nF\t 0 \r\n"
                  "G\t99999999999\r\nH\t-1\r\nI\t0.4\r\n",
