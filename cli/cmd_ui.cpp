@@ -32,12 +32,10 @@ std::filesystem::path DataFile() { return ComponentFolder() / kUserFieldFileName
 class DumpWriter {
  public:
   void Row(const clsUserField& field) {
-    const std::string fact_level = field.FactAccessLevel();
-    const std::string cust_level = field.CustAccessLevel();
-    const std::string_view texts[] = {
-        field.UIIDView(),     field.LabelView(),    field.UnitsView(), field.SpclRestrictionsView(),
-        field.NavLabelView(), field.ATGridIDView(), fact_level,        cust_level};
-    size_t longest = 3 * kNumberDigits + 2 * std::string_view("false").size() + 13;
+    const std::string_view texts[] = {field.UIIDView(),     field.LabelView(),
+                                      field.UnitsView(),    field.SpclRestrictionsView(),
+                                      field.NavLabelView(), field.ATGridIDView()};
+    size_t longest = 5 * kNumberDigits + 2 * std::string_view("false").size() + 13;
     for (std::string_view text : texts) longest += text.size();
     const size_t used = buffer_.size();
     buffer_.resize(used + longest);
@@ -48,9 +46,9 @@ class DumpWriter {
     Cell(field.UnitsView());
     Number(field.UIWidth());
     Number(field.UIWidthDefault());
-    Cell(fact_level);
+    Number(field.FactAccessLevelNumber());
     Cell(BooleanText(field.FactButCustVis()));
-    Cell(cust_level);
+    Number(field.CustAccessLevelNumber());
     Cell(field.SpclRestrictionsView());
     Cell(field.NavLabelView());
     Cell(field.ATGridIDView());

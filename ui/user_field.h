@@ -51,6 +51,9 @@ class clsUserField : public virtual Object {
   // reported and leave the level unchanged), the reader gives decimal text.
   void FactAccessLevel(const std::string& strValue);
   std::string FactAccessLevel() const;
+  // The levels as numbers, for a reader that writes them out itself.
+  int16_t FactAccessLevelNumber() const { return fact_access_level_; }
+  int16_t CustAccessLevelNumber() const { return cust_access_level_; }
   void FactButCustVis(bool blnValue) { fact_but_cust_vis_ = blnValue; }
   bool FactButCustVis() const { return fact_but_cust_vis_; }
   void CustAccessLevel(const std::string& strValue);

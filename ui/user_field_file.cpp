@@ -126,9 +126,22 @@ Whole CellToWhole(std::string_view cell, Whole (*general)(std::string_view)) {
   return static_cast<Whole>(value);
 }
 
+// True when `cell` is `lower_word` (ASCII lower-case letters) in any letter case: a
+// byte with the case bit set is that letter only when it is the letter in either case.
+bool IsAsciiWord(std::string_view cell, std::string_view lower_word) {
+  if (cell.size() != lower_word.size()) return false;
+  for (size_t i = 0; i < cell.size(); ++i) {
+    if ((static_cast<unsigned char>(cell[i]) | 0x20) != static_cast<unsigned char>(lower_word[i])) return false;
+  }
+  return true;
+}
+
 // A whole-number cell (as most of that column is) answers without the general
 // conversion, which looks the user's decimal symbol up: the same answer, not zero.
 bool CellToBoolean(std::string_view cell) {
+  // The two words, in any letter case, as most of the rest of that column is written.
+  if (IsAsciiWord(cell, "true")) return true;
+  if (IsAsciiWord(cell, "false")) return false;
   int32_t value = 0;
   const char* end = cell.data() + cell.size();
   if (auto [stop, failure] = std::from_chars(cell.data(), end, value); failure == std::errc() && stop == end) {
