@@ -227,7 +227,7 @@ void ReadFields(FileLineReader& lines, colUserFields& fields) {
       lines.DoneWithLine();
       ReadDataLine(line, columns, next->values);
       // A blank line or an empty UIID cell names no field: nothing to store or report.
-      if (!next->values.UIID.empty()) next->uiid_key = fields.PrepareKey(next->values.UIID);
+      if (!next->values.UIID.empty()) fields.PrepareKey(next->values.UIID, next->uiid_key);
       add_pending();
       std::swap(pending, next);
       has_pending = !pending->values.UIID.empty();

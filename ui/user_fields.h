@@ -28,6 +28,7 @@ class colUserFields : public virtual Object {
   // (its index slot is fetched meanwhile) and adds the record with it.
   using PreparedKey = KeyedCollection<clsUserField*>::PreparedKey;
   PreparedKey PrepareKey(std::string_view uiid) const { return records_.PrepareKey(uiid); }
+  void PrepareKey(std::string_view uiid, PreparedKey& into) const { records_.PrepareKey(uiid, into); }
   clsUserField* AddCells(const UserFieldCells& values, PreparedKey uiid_key);
   // Error 5 straight to the caller when no record is stored under the key.
   std::shared_ptr<clsUserField> Item(const std::string& vntIndexKey);

@@ -53,10 +53,14 @@ class KeyedCollection {
   };
   PreparedKey PrepareKey(std::string_view key) const {
     PreparedKey prepared;
-    prepared.folded_ = FoldedKey(key);
-    prepared.hash_ = HashText(prepared.folded_.View());
-    index_.PrefetchHash(prepared.hash_);
+    PrepareKey(key, prepared);
     return prepared;
+  }
+  // The same into a key kept from line to line, which is then not built aside and moved.
+  void PrepareKey(std::string_view key, PreparedKey& into) const {
+    into.folded_.Assign(key);
+    into.hash_ = HashText(into.folded_.View());
+    index_.PrefetchHash(into.hash_);
   }
 
   // Adds at the end, or before the element at position `before` (1-based) when given.

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <utility>
 
+#include "vx4820cal/word_loads.h"
+
 namespace vx4820cal {
 
 namespace detail {
@@ -24,22 +26,29 @@ inline char32_t UpperOfTwoByteLetter(char32_t code) {
 }
 }  // namespace detail
 
+namespace detail {
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x80 * kOnes;
+
+// UCase of eight ASCII bytes (no high bit set), where only a-z change.
+inline uint64_t FoldAsciiWord(uint64_t word) {
+  // The high bit of each byte in a..z: at least 'a' and not beyond 'z' (no sum carries
+  // into the next byte, as every byte is below 0x80).
+  const uint64_t lower = (word + (0x80 - 'a') * kOnes) & ~(word + (0x80 - 'z' - 1) * kOnes) & kHighBits;
+  return word - (lower >> 2);  // 0x80 >> 2 is the 32 between the cases
+}
+}  // namespace detail
+
 // UCase of in[0, size) written to out (which may be in): eight bytes at a time while
-// they are ASCII, where only a-z change.
+// they are ASCII.
 inline void FoldInto(char* out, const char* in, size_t size) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr uint64_t kHighBits = 0x80 * kOnes;
   size_t i = 0;
   while (i < size) {
     if (i + 8 <= size) {
-      uint64_t word;
-      std::memcpy(&word, in + i, 8);
-      if ((word & kHighBits) == 0) {
-        // The high bit of each byte in a..z: at least 'a' and not beyond 'z' (no sum
-        // carries into the next byte, as every byte is below 0x80).
-        const uint64_t lower = (word + (0x80 - 'a') * kOnes) & ~(word + (0x80 - 'z' - 1) * kOnes) & kHighBits;
-        word -= lower >> 2;  // 0x80 >> 2 is the 32 between the cases
-        std::memcpy(out + i, &word, 8);
+      const uint64_t word = detail::LoadWord(in + i);
+      if ((word & detail::kHighBits) == 0) {
+        const uint64_t folded = detail::FoldAsciiWord(word);
+        std::memcpy(out + i, &folded, 8);
         i += 8;
         continue;
       }
@@ -76,10 +85,20 @@ inline std::string UCase(std::string_view text) {
 class FoldedKey {
  public:
   FoldedKey() = default;
-  explicit FoldedKey(std::string_view key) : size_(key.size()) {
-    if (size_ == 0) return;  // an empty view may have no data at all
-    char* text = size_ <= kInPlace ? in_place_ : (on_heap_ = std::make_unique_for_overwrite<char[]>(size_)).get();
-    FoldInto(text, key.data(), size_);
+  explicit FoldedKey(std::string_view key) { Assign(key); }
+  // Folds `key` into this one, in place: a key prepared for a reader's every line is
+  // not built aside and then moved.
+  void Assign(std::string_view key) {
+    if (key.size() > kInPlace) {
+      on_heap_ = std::make_unique_for_overwrite<char[]>(key.size());  // first: it may fail
+      size_ = key.size();
+      FoldInto(on_heap_.get(), key.data(), size_);
+      return;
+    }
+    on_heap_.reset();
+    size_ = key.size();
+    // An empty view may have no data at all.
+    if (size_ != 0 && !FoldAsciiInPlace(key)) FoldInto(in_place_, key.data(), size_);
   }
   FoldedKey(FoldedKey&& other) noexcept { *this = std::move(other); }
   FoldedKey& operator=(FoldedKey&& other) noexcept {
@@ -94,6 +113,21 @@ class FoldedKey {
 
  private:
   static constexpr size_t kInPlace = 24;
+
+  // An ASCII key that fits in place, folded a word at a time from whole-word loads and
+  // stored as whole words (zero beyond its end): the hash that reads it next then finds
+  // each word in one store. False, with nothing stored, for any other key.
+  bool FoldAsciiInPlace(std::string_view key) {
+    uint64_t words[kInPlace / 8] = {};
+    for (size_t i = 0; i < size_; i += 8) {
+      const uint64_t word = detail::WordAt(key.data(), size_, i);
+      if (word & detail::kHighBits) return false;
+      words[i / 8] = detail::FoldAsciiWord(word);
+    }
+    std::memcpy(in_place_, words, sizeof words);
+    return true;
+  }
+
   size_t size_ = 0;
   char in_place_[kInPlace] = {};
   std::unique_ptr<char[]> on_heap_;

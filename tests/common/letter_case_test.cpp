@@ -30,12 +30,15 @@ std::string FoldedOneByOne(std::string text) {
 TEST(LetterCase, FoldingAgreesWithFoldingOneCharacterAtATime) {
   const std::string pieces[] = {"a", "z", "A", "`", "{", "@", "[", "0", " ", "é", "ÿ", "š", "œ", "ž", "÷", "€", "\xC3"};
   std::mt19937 random(4820);
+  FoldedKey reused;  // assigned one text after another, longer and shorter
   for (int round = 0; round < 20000; ++round) {
     std::string text;
     for (size_t n = random() % 30; n > 0; --n) text += pieces[random() % std::size(pieces)];
     const std::string expected = FoldedOneByOne(text);
     ASSERT_EQ(UCase(text), expected) << text;
     ASSERT_EQ(FoldedKey(text).View(), expected) << text;  // kept in place or on the heap
+    reused.Assign(text);
+    ASSERT_EQ(reused.View(), expected) << text;
   }
 }
 
