@@ -115,16 +115,16 @@ class FoldedKey {
   static constexpr size_t kInPlace = 24;
 
   // An ASCII key that fits in place, folded a word at a time from whole-word loads and
-  // stored as whole words (zero beyond its end): the hash that reads it next then finds
-  // each word in one store. False, with nothing stored, for any other key.
+  // stored a whole word at a time (zero beyond its end): the hash that reads it next
+  // then finds each word in one store. False for any other key, whose bytes are then
+  // folded again.
   bool FoldAsciiInPlace(std::string_view key) {
-    uint64_t words[kInPlace / 8] = {};
     for (size_t i = 0; i < size_; i += 8) {
       const uint64_t word = detail::WordAt(key.data(), size_, i);
       if (word & detail::kHighBits) return false;
-      words[i / 8] = detail::FoldAsciiWord(word);
+      const uint64_t folded = detail::FoldAsciiWord(word);
+      std::memcpy(in_place_ + i, &folded, 8);
     }
-    std::memcpy(in_place_, words, sizeof words);
     return true;
   }
 
