@@ -16,4 +16,18 @@ void* AllocateBlock(size_t bytes, size_t alignment);
 // Gives back a block of AllocateBlock with the same arguments.
 void FreeBlock(void* block, size_t bytes, size_t alignment);
 
+// The same for a standard container that grows large, such as the index of a
+// million keys: looked up at random, it then misses the address cache per large page
+// rather than per small one.
+template <class T>
+struct LargePageAllocator {
+  using value_type = T;
+  LargePageAllocator() = default;
+  template <class U>
+  LargePageAllocator(const LargePageAllocator<U>&) {}
+  T* allocate(size_t count) { return static_cast<T*>(AllocateBlock(count * sizeof(T), alignof(T))); }
+  void deallocate(T* block, size_t count) { FreeBlock(block, count * sizeof(T), alignof(T)); }
+  friend bool operator==(const LargePageAllocator&, const LargePageAllocator&) { return true; }
+};
+
 }  // namespace vx4820cal::calparams

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/block_list.h"
+#include "common/large_pages.h"
 #include "common/text_arena.h"
 #include "ui/user_field.h"
 #include "vx4820cal/collection.h"
@@ -26,7 +27,7 @@ class colUserFields : public virtual Object {
   clsUserField* AddCells(const UserFieldCells& values) { return AddCells(values, PrepareKey(values.UIID)); }
   // A reader that knows the next record's UIID a line ahead prepares its key then
   // (its index slot is fetched meanwhile) and adds the record with it.
-  using PreparedKey = KeyedCollection<clsUserField*>::PreparedKey;
+  using PreparedKey = KeyedCollection<clsUserField*, calparams::LargePageAllocator<clsUserField*>>::PreparedKey;
   PreparedKey PrepareKey(std::string_view uiid) const { return records_.PrepareKey(uiid); }
   void PrepareKey(std::string_view uiid, PreparedKey& into) const { records_.PrepareKey(uiid, into); }
   clsUserField* AddCells(const UserFieldCells& values, PreparedKey uiid_key);
@@ -67,7 +68,9 @@ class colUserFields : public virtual Object {
   std::shared_ptr<clsUserField> Shared(clsUserField* record) const { return {store_, record}; }
 
   std::shared_ptr<Store> store_ = std::make_shared<Store>();
-  KeyedCollection<clsUserField*> records_;
+  // Large pages: each UIID added or looked up goes to a random index slot, and a large
+  // file's records fill megabytes in one go.
+  KeyedCollection<clsUserField*, calparams::LargePageAllocator<clsUserField*>> records_;
 };
 
 }  // namespace vx4820cal

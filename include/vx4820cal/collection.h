@@ -22,9 +22,13 @@ namespace vx4820cal {
 
 // The elements live in blocks that never move (a removed one's place is used again),
 // in order through a list of pointers: adding a million elements allocates a few
-// dozen blocks, and moves no element.
-template <class T>
+// dozen blocks, and moves no element. Allocator (rebound to each) gives the blocks, the
+// order and the index their memory.
+template <class T, class Allocator = std::allocator<T>>
 class KeyedCollection {
+  template <class U>
+  using AllocatorOf = typename std::allocator_traits<Allocator>::template rebind_alloc<U>;
+
  public:
   KeyedCollection() = default;
   // The index and the order point into the blocks.
@@ -192,10 +196,10 @@ class KeyedCollection {
   // entry; each new one is twice the last, or as large as a reader expects.
   void AddBlock(size_t capacity) { blocks_.emplace_back().reserve(capacity); }
 
-  std::vector<std::vector<Entry>> blocks_;  // the entries; free_ lists the unused ones
+  std::vector<std::vector<Entry, AllocatorOf<Entry>>> blocks_;  // the entries; free_ lists the unused ones
   std::vector<Entry*> free_;
-  std::vector<Entry*> order_;  // the elements in order
-  KeyIndex<Entry> index_;
+  std::vector<Entry*, AllocatorOf<Entry*>> order_;  // the elements in order
+  KeyIndex<Entry, &Entry::folded_key, AllocatorOf<Entry*>> index_;
 };
 
 // The general collection the host and the component hand each other (version paths,

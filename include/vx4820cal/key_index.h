@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -14,9 +15,16 @@
 namespace vx4820cal {
 
 // Entry: any type whose member `key` (folded_key by default), a FoldedKey, names it,
-// kept at a fixed address while indexed.
-template <class Entry, auto key = &Entry::folded_key>
+// kept at a fixed address while indexed. Allocator (of any type, rebound to the slots)
+// gives the slots their memory.
+template <class Entry, auto key = &Entry::folded_key, class Allocator = std::allocator<Entry*>>
 class KeyIndex {
+  struct Slot {
+    uint64_t hash = 0;
+    Entry* entry = nullptr;
+  };
+  using Slots = std::vector<Slot, typename std::allocator_traits<Allocator>::template rebind_alloc<Slot>>;
+
  public:
   size_t Size() const { return size_; }
 
@@ -88,16 +96,11 @@ class KeyIndex {
  private:
   static std::string_view KeyOf(const Entry* entry) { return (entry->*key).View(); }
 
-  struct Slot {
-    uint64_t hash = 0;
-    Entry* entry = nullptr;
-  };
-
   size_t Home(uint64_t hash) const { return hash & (slots_.size() - 1); }
   size_t Next(size_t i) const { return (i + 1) & (slots_.size() - 1); }
 
   void Rehash(size_t capacity) {
-    std::vector<Slot> old(capacity);
+    Slots old(capacity);
     old.swap(slots_);
     for (const Slot& slot : old) {
       if (!slot.entry) continue;
@@ -107,7 +110,7 @@ class KeyIndex {
     }
   }
 
-  std::vector<Slot> slots_;  // a power of two long, at most half full
+  Slots slots_;  // a power of two long, at most half full
   size_t size_ = 0;
 };
 
