@@ -7,6 +7,7 @@
 
 #include "common/text.h"
 #include "common/wide_vectors.h"
+#include "vx4820cal/word_loads.h"
 
 namespace vx4820cal::calparams {
 namespace {
@@ -36,8 +37,8 @@ bool KeyWordAt(std::string_view line, size_t at, std::string_view upper_word) {
 // either case. Clearing bit 5 upper-cases ASCII letters and turns no other byte into
 // one. Reads nine bytes from `at`.
 bool MayStartKeyWord(const char* at) {
-  constexpr uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+  using detail::kHighBits;
+  using detail::kOnes;
   uint64_t first;
   uint64_t second;
   std::memcpy(&first, at, 8);

@@ -39,7 +39,7 @@ bool ParameterLineWalker::NextText() {
       if (line_.scrambled) {
         DecryptInto(raw, text_);
       } else {
-        text_ = Cp1252ToUtf8(plain_source_ ? WorkingCopyLine(raw) : raw);
+        Cp1252ToUtf8Into(plain_source_ ? WorkingCopyLine(raw) : raw, text_);
       }
     } catch (const Error& error) {
       lines_.DoneWithLine();

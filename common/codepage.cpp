@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "vx4820cal/word_loads.h"
+
 namespace vx4820cal {
 namespace {
 
@@ -45,17 +47,24 @@ size_t WriteUtf8OfByte(unsigned char byte, char* out) {
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size());
-  for (char c : bytes) {
-    unsigned char byte = static_cast<unsigned char>(c);
-    if (byte < 0x80) {
-      out.push_back(c);
-    } else {
-      char encoded[3];
-      out.append(encoded, WriteUtf8OfByte(byte, encoded));
-    }
-  }
+  Cp1252ToUtf8Into(bytes, out);
   return out;
+}
+
+void Cp1252ToUtf8Into(std::string_view bytes, std::string& out) {
+  out.clear();
+  out.reserve(bytes.size());
+  for (size_t i = 0; i < bytes.size();) {
+    // The run of ASCII bytes from i, found a word at a time and copied at once.
+    size_t end = i;
+    while (end + 8 <= bytes.size() && (detail::LoadWord(bytes.data() + end) & detail::kHighBits) == 0) end += 8;
+    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    out.append(bytes.data() + i, end - i);
+    if (end == bytes.size()) break;
+    char encoded[3];
+    out.append(encoded, WriteUtf8OfByte(static_cast<unsigned char>(bytes[end]), encoded));
+    i = end + 1;
+  }
 }
 
 int Cp1252CodeAt(std::string_view text, size_t& i) {

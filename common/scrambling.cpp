@@ -13,6 +13,7 @@
 #include "common/error_convention.h"
 #include "common/scrambling.h"
 #include "common/wide_vectors.h"
+#include "vx4820cal/word_loads.h"
 
 namespace vx4820cal {
 namespace {
@@ -50,15 +51,10 @@ unsigned PairValue(char high, char low) {
 // Eight characters at a time, on machines that keep the first byte of a word lowest:
 // each byte of a 64-bit word is one character, and byte sums wrap within the byte.
 constexpr bool kWordAtATime = std::endian::native == std::endian::little;
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+using detail::kHighBits;
+using detail::kOnes;
+using detail::LoadWord;
 constexpr uint64_t kPositionSteps = 0x0706050403020100ULL;
-
-uint64_t LoadWord(const char* bytes) {
-  uint64_t word;
-  std::memcpy(&word, bytes, 8);
-  return word;
-}
 
 uint64_t AddBytes(uint64_t a, uint64_t b) { return ((a & ~kHighBits) + (b & ~kHighBits)) ^ ((a ^ b) & kHighBits); }
 uint64_t SubtractBytes(uint64_t a, uint64_t b) { return ((a | kHighBits) - (b & ~kHighBits)) ^ ((a ^ ~b) & kHighBits); }

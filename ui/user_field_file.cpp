@@ -188,7 +188,7 @@ std::string_view DecodeLine(std::string_view raw, bool scrambled, std::string& t
   if (scrambled) {
     DecryptInto(raw, text);
   } else {
-    text = Cp1252ToUtf8(raw);
+    Cp1252ToUtf8Into(raw, text);
   }
   return text;
 }

@@ -27,9 +27,6 @@ inline char32_t UpperOfTwoByteLetter(char32_t code) {
 }  // namespace detail
 
 namespace detail {
-constexpr uint64_t kOnes = 0x0101010101010101ULL;
-constexpr uint64_t kHighBits = 0x80 * kOnes;
-
 // UCase of eight ASCII bytes (no high bit set), where only a-z change.
 inline uint64_t FoldAsciiWord(uint64_t word) {
   // The high bit of each byte in a..z: at least 'a' and not beyond 'z' (no sum carries

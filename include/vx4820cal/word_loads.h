@@ -7,6 +7,9 @@
 
 namespace vx4820cal::detail {
 
+constexpr uint64_t kOnes = 0x0101010101010101ULL;
+constexpr uint64_t kHighBits = 0x80 * kOnes;  // the high bit of each byte
+
 inline uint64_t LoadWord(const char* at) {
   uint64_t word;
   std::memcpy(&word, at, 8);

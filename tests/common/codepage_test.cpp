@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "common/text.h"
 
 namespace vx4820cal {
@@ -15,6 +18,25 @@ TEST(CodePage, DecodesAndEncodesTheWholeCodePage) {
   EXPECT_EQ(Cp1252ToUtf8("\x80"), "€");
   EXPECT_EQ(Cp1252ToUtf8("\x81"), "\xC2\x81");  // undefined byte maps to its control code
   EXPECT_EQ(Cp1252ToUtf8("\xE9"), "é");
+}
+
+// ASCII runs are copied a word at a time: runs of every length, at every place
+// around the high bytes, decode as byte by byte, into a buffer that held a longer text.
+TEST(CodePage, DecodingIntoABufferAgreesWithDecodingByteByByte) {
+  std::mt19937 random(1252);
+  std::string out = "left over from a longer line before this one";
+  for (int round = 0; round < 5000; ++round) {
+    std::string bytes;
+    std::string expected;
+    for (size_t n = random() % 40; n > 0; --n) {
+      const bool high = random() % 6 == 0;
+      const auto byte = static_cast<char>(high ? 0x80 + random() % 0x80 : random() % 0x80);
+      bytes.push_back(byte);
+      expected += Cp1252ToUtf8(std::string_view(&byte, 1));
+    }
+    Cp1252ToUtf8Into(bytes, out);
+    ASSERT_EQ(out, expected);
+  }
 }
 
 TEST(CodePage, OutsideTheCodePageOrMalformedBecomesQuestionMark) {
