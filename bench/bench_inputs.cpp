@@ -196,7 +196,8 @@ const InputFile& ParametersSource(size_t lines) {
 const InputFile& UiFieldInput(size_t fields, UiTexts texts) {
   static std::map<std::tuple<size_t, UiTexts>, InputFile> cache;
   return Cached(cache, std::make_tuple(fields, texts), [&] {
-    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", ScrambleLines(GenerateUiFieldSource(fields, texts)));
+    std::string plain = GenerateUiFieldSource(fields, texts);
+    return Made(NewScratchFolder(), "VX4820CAL_UI_U.dat", texts == UiTexts::kPlain ? plain : ScrambleLines(plain));
   });
 }
 

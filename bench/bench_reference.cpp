@@ -77,7 +77,8 @@ void RegisterShapeReferenceBenchmarks(NameShape shape, int64_t size) {
 void RegisterUiReferenceBenchmark(UiTexts texts, int64_t size) {
   static const std::map<UiTexts, InputOfSize> kInputs = {{UiTexts::kUsual, UiFieldsOfTexts<UiTexts::kUsual>},
                                                          {UiTexts::kShort, UiFieldsOfTexts<UiTexts::kShort>},
-                                                         {UiTexts::kLong, UiFieldsOfTexts<UiTexts::kLong>}};
+                                                         {UiTexts::kLong, UiFieldsOfTexts<UiTexts::kLong>},
+                                                         {UiTexts::kPlain, UiFieldsOfTexts<UiTexts::kPlain>}};
   RegisterNamed(ShapedName("wc_l/ui_fields_dat", texts, size), kInputs.at(texts), size);
 }
 

@@ -95,6 +95,7 @@ std::vector<Figure> Figures() {
   AddUiFigures(figures, UiTexts::kShort, kMedium);
   AddUiFigures(figures, UiTexts::kShort, kLarge);
   AddUiFigures(figures, UiTexts::kLong, kMedium);
+  AddUiFigures(figures, UiTexts::kPlain, kMedium);
   for (auto [name, size] :
        {std::pair{"load_gigabyte_file", "1 GiB, lines"}, std::pair{"load_gigabyte_value", "1 GiB, 1 value"}}) {
     figures.push_back({"load large working copy, fresh process", size, name, "", Measure::kTime, "", Target{}});

@@ -400,6 +400,7 @@ const char* UiTextsName(UiTexts texts) {
     case UiTexts::kUsual: return "usual";
     case UiTexts::kShort: return "short";
     case UiTexts::kLong: return "long";
+    case UiTexts::kPlain: return "plain";
   }
   return "";
 }
@@ -428,7 +429,8 @@ UiLabels LabelsOf(UiTexts texts, Random& random, const char* theme, const char* 
     case UiTexts::kLong:
       return {"\"" + LongText(random, 200) + "\"", random.Chance(30) ? LongText(random, 80) : "",
               "Radio \xBB " + LongText(random, 120)};
-    case UiTexts::kUsual: break;
+    case UiTexts::kUsual:
+    case UiTexts::kPlain: break;
   }
   std::string label = std::string(theme) + " " + word + " " + std::to_string(i % 97);
   if (random.Chance(10)) label = "\"" + label + ", adjusted\"";

@@ -49,7 +49,8 @@ std::string GenerateParametersSource(const ParametersShape& shape);
 
 // The texts of a UI field data file: labels of some twenty characters, of one or two,
 // or of a few hundred (with long navigation labels and restrictions).
-enum class UiTexts { kUsual, kShort, kLong };
+// kPlain: the usual texts in a file that is not scrambled, as a person edits it.
+enum class UiTexts { kUsual, kShort, kLong, kPlain };
 const char* UiTextsName(UiTexts texts);
 
 // A plain UI field data file: the header line and `fields` data lines with unique

@@ -36,8 +36,8 @@ int main(int argc, char** argv) {
     RegisterShapeLookupBenchmarks(shape, kLarge);
     RegisterBandsProcessBenchmarks(shape, kLarge);
   }
-  for (auto [texts, size] :
-       {std::pair{UiTexts::kShort, kMedium}, std::pair{UiTexts::kShort, kLarge}, std::pair{UiTexts::kLong, kMedium}}) {
+  for (auto [texts, size] : {std::pair{UiTexts::kShort, kMedium}, std::pair{UiTexts::kShort, kLarge},
+                             std::pair{UiTexts::kLong, kMedium}, std::pair{UiTexts::kPlain, kMedium}}) {
     RegisterUiReferenceBenchmark(texts, size);
     RegisterUiBenchmarks(texts, size);
     RegisterUiDumpProcessBenchmarks(texts, size);

@@ -206,10 +206,11 @@ struct ReadLine {
 // A line that cannot be read first adds the one before it: what is stored and
 // reported, and in which order, is as if each line were added at once.
 void ReadFields(FileLineReader& lines, colUserFields& fields) {
-  fields.ExpectFileBytes(lines.SizeBytes());
   std::string header_text;
   std::string_view first = lines.Next();
   const bool scrambled = first == kScrambledMarker;
+  // A scrambled character takes two hex digits.
+  fields.ExpectTextBytes(scrambled ? lines.SizeBytes() / 2 : lines.SizeBytes());
   std::vector<Column> columns = ReadHeader(DecodeLine(scrambled ? lines.Next() : first, scrambled, header_text));
   // Two lines in turn; their cells point into their own texts, so they trade places
   // by pointer, never by value.

@@ -44,12 +44,12 @@ void colUserFields::RemoveAll() {
   store_ = std::make_shared<Store>();
 }
 
-void colUserFields::ExpectFileBytes(size_t bytes) {
-  // A record takes some 80 bytes of the file, a scrambled one twice that.
-  store_->records.Expect(bytes / 160);
-  store_->texts.Expect(bytes / 2);
+void colUserFields::ExpectTextBytes(size_t bytes) {
+  // A record takes some 80 bytes of text.
+  store_->records.Expect(bytes / 80);
+  store_->texts.Expect(bytes);
   // The index at its size once, instead of rehashing every key on each doubling.
-  records_.Reserve(bytes / 160);
+  records_.Reserve(bytes / 80);
 }
 
 std::shared_ptr<Ienumerator> colUserFields::NewEnum() const {

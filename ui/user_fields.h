@@ -47,9 +47,9 @@ class colUserFields : public virtual Object {
   void RemoveAll();
   // Makes room for `more` records at once.
   void Reserve(size_t more) { records_.Reserve(more); }
-  // Before the first record: the size of the file the records come from, so that a
-  // large one starts with large blocks.
-  void ExpectFileBytes(size_t bytes);
+  // Before the first record: the size of the plain text the records come from (a
+  // scrambled file's is half its own), so that a large one starts with large blocks.
+  void ExpectTextBytes(size_t bytes);
 
   // In-order walk without the enumerator object.
   template <class Visit>
