@@ -84,7 +84,7 @@ class FoldedKey {
   FoldedKey() = default;
   explicit FoldedKey(std::string_view key) { Assign(key); }
   // Folds `key` into this one, in place: a key prepared for a reader's every line is
-  // not built aside and then moved.
+  // not built aside and then moved. `key` must not be this key's own text.
   void Assign(std::string_view key) {
     if (key.size() > kInPlace) {
       on_heap_ = std::make_unique_for_overwrite<char[]>(key.size());  // first: it may fail
