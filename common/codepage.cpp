@@ -1,7 +1,11 @@
 #include "common/codepage.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "vx4820cal/word_loads.h"
 
@@ -24,6 +28,27 @@ int ByteOfCodePoint(char32_t code) {
     if (kHighControls[i] == code) return static_cast<int>(0x80 + i);
   }
   return -1;
+}
+
+// The first byte from `from` on that is not ASCII, or the end: sixteen bytes at a
+// time, then a word at a time on machines that keep a word's first byte lowest.
+size_t AsciiRunEnd(std::string_view bytes, size_t from) {
+  size_t i = from;
+#if defined(__SSE2__)
+  for (; i + 16 <= bytes.size(); i += 16) {
+    const auto high =
+        static_cast<unsigned>(_mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i))));
+    if (high != 0) return i + static_cast<size_t>(std::countr_zero(high));
+  }
+#endif
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; i + 8 <= bytes.size(); i += 8) {
+      const uint64_t high = detail::LoadWord(bytes.data() + i) & detail::kHighBits;
+      if (high != 0) return i + static_cast<size_t>(std::countr_zero(high)) / 8;
+    }
+  }
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+  return i;
 }
 
 }  // namespace
@@ -55,10 +80,8 @@ void Cp1252ToUtf8Into(std::string_view bytes, std::string& out) {
   out.clear();
   out.reserve(bytes.size());
   for (size_t i = 0; i < bytes.size();) {
-    // The run of ASCII bytes from i, found a word at a time and copied at once.
-    size_t end = i;
-    while (end + 8 <= bytes.size() && (detail::LoadWord(bytes.data() + end) & detail::kHighBits) == 0) end += 8;
-    while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+    // The run of ASCII bytes from i, copied at once.
+    const size_t end = AsciiRunEnd(bytes, i);
     out.append(bytes.data() + i, end - i);
     if (end == bytes.size()) break;
     char encoded[3];
