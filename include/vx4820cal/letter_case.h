@@ -89,13 +89,13 @@ class FoldedKey {
     if (key.size() > kInPlace) {
       on_heap_ = std::make_unique_for_overwrite<char[]>(key.size());  // first: it may fail
       size_ = key.size();
-      FoldInto(on_heap_.get(), key.data(), size_);
+      FoldInto(on_heap_.get(), key.data(), key.size());
       return;
     }
     on_heap_.reset();
     size_ = key.size();
     // An empty view may have no data at all.
-    if (size_ != 0 && !FoldAsciiInPlace(key)) FoldInto(in_place_, key.data(), size_);
+    if (!key.empty() && !FoldAsciiInPlace(key)) FoldInto(in_place_, key.data(), key.size());
   }
   FoldedKey(FoldedKey&& other) noexcept { *this = std::move(other); }
   FoldedKey& operator=(FoldedKey&& other) noexcept {
@@ -116,8 +116,8 @@ class FoldedKey {
   // then finds each word in one store. False for any other key, whose bytes are then
   // folded again.
   bool FoldAsciiInPlace(std::string_view key) {
-    for (size_t i = 0; i < size_; i += 8) {
-      const uint64_t word = detail::WordAt(key.data(), size_, i);
+    for (size_t i = 0; i < key.size(); i += 8) {
+      const uint64_t word = detail::WordAt(key.data(), key.size(), i);
       if (word & detail::kHighBits) return false;
       const uint64_t folded = detail::FoldAsciiWord(word);
       std::memcpy(in_place_ + i, &folded, 8);
