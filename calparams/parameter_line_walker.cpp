@@ -1,5 +1,11 @@
 #include "calparams/parameter_line_walker.h"
 
+#include <array>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
 #include "calparams/working_copy.h"
 #include "common/codepage.h"
 #include "common/conversions.h"
@@ -8,49 +14,261 @@
 #include "vx4820cal/error.h"
 
 namespace vx4820cal::calparams {
+namespace {
+
+// A batch ends at this much decoded text, so that a file of long lines does not
+// hold many of them read ahead; room grown past kKeptTextRoom for a long line is
+// given back once the batch is taken.
+constexpr size_t kBatchTextBytes = size_t{256} << 10;
+constexpr size_t kKeptTextRoom = size_t{1} << 20;
+
+// The batches between the reading thread and the handler's: the reader fills the
+// free ones in turn, the handler takes the filled ones in the same turn.
+class BatchRing {
+ public:
+  // The next batch to fill, once the handler has taken it; nullptr once stopped.
+  LineBatch* FreeBatch() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopped_ || filled_ - taken_ < kBatches; });
+    return stopped_ ? nullptr : &batches_[filled_ % kBatches];
+  }
+  void Filled() { Advance(filled_); }
+
+  // The next filled batch, once the reader has filled it.
+  const LineBatch& FilledBatch() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return taken_ < filled_; });
+    return batches_[taken_ % kBatches];
+  }
+  void Taken() { Advance(taken_); }
+
+  // The reader fills no further batch.
+  void Stop() {
+    std::lock_guard lock(mutex_);
+    stopped_ = true;
+    changed_.notify_all();
+  }
+
+ private:
+  static constexpr size_t kBatches = 4;
+
+  void Advance(size_t& count) {
+    std::lock_guard lock(mutex_);
+    ++count;
+    changed_.notify_all();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::array<LineBatch, kBatches> batches_;
+  size_t filled_ = 0;
+  size_t taken_ = 0;
+  bool stopped_ = false;
+};
+
+}  // namespace
+
+void LineBatch::Clear() {
+  entries.clear();
+  for (std::string* room : {&texts, &raw_lines}) {
+    room->clear();
+    if (room->capacity() > kKeptTextRoom) std::string().swap(*room);
+  }
+  errors.clear();
+  failure = nullptr;
+  last = false;
+}
 
 void ParameterLineWalker::Walk() {
   // A plain source without lines makes a working copy of the marker alone.
-  if (plain_source_ && lines_.AtEnd()) handler_.OnMarkerAtEnd({1, 1, false, {}});
-  while (NextText()) Take();
+  if (options_.plain_source && lines_.AtEnd()) handler_.OnMarkerAtEnd({1, 1, false, {}});
+  wants_raw_lines_ = handler_.WantsRawLines();
+  if (ReadsAhead()) {
+    WalkReadingAhead();
+  } else {
+    WalkInTurn();
+  }
 }
 
-// The next line, decoded into one buffer kept for the whole file. A marker line
-// switches the rest of the file to the scrambled form and is replaced by the line
-// after it, which must exist. False at the end.
-bool ParameterLineWalker::NextText() {
-  while (!lines_.AtEnd()) {
-    std::string_view raw = lines_.Next();
-    line_.file_line = lines_.LineNumber();
-    handler_.OnRawLine(line_, raw);
-    if (!plain_source_ && raw == kScrambledMarker) {
-      line_.scrambled = true;
-      ++marker_lines_;
-      if (lines_.AtEnd()) {
-        handler_.OnMarkerAtEnd(line_);
-        return false;
+bool ParameterLineWalker::ReadsAhead() const {
+  return lines_.SizeBytes() >= options_.read_ahead_from_bytes && std::thread::hardware_concurrency() >= 2;
+}
+
+void ParameterLineWalker::WalkInTurn() {
+  LineBatch batch;
+  do {
+    FillBatch(batch);
+  } while (TakeBatch(batch));
+}
+
+// The handler stops the walk by raising; the reader then stops at the end of the
+// batch it is filling, and is waited for before the error goes on.
+void ParameterLineWalker::WalkReadingAhead() {
+  BatchRing ring;
+  std::thread reader;
+  try {
+    reader = std::thread([&] {
+      while (LineBatch* batch = ring.FreeBatch()) {
+        FillBatch(*batch);
+        const bool last = batch->last;
+        ring.Filled();
+        if (last) return;
       }
-      raw = lines_.Next();
-      line_.file_line = lines_.LineNumber();
-      handler_.OnRawLine(line_, raw);
-    }
-    line_.source_line = line_.file_line - marker_lines_;
-    try {
-      if (line_.scrambled) {
-        DecryptInto(raw, text_);
-      } else {
-        Cp1252ToUtf8Into(plain_source_ ? WorkingCopyLine(raw) : raw, text_);
-      }
-    } catch (const Error& error) {
-      lines_.DoneWithLine();
-      handler_.OnUndecodable(line_, error);
-      continue;
-    }
-    lines_.DoneWithLine();
-    CutAndParse(text_, line_.text, parsed_);
-    return true;
+    });
+  } catch (const std::system_error&) {
+    return WalkInTurn();  // no thread to be had: read in turn
   }
-  return false;
+  struct StopAndWait {
+    BatchRing& ring;
+    std::thread& reader;
+    ~StopAndWait() {
+      ring.Stop();
+      reader.join();
+    }
+  } stop_and_wait{ring, reader};
+  while (TakeBatch(ring.FilledBatch())) ring.Taken();
+}
+
+// The reading side.
+
+void ParameterLineWalker::FillBatch(LineBatch& batch) {
+  batch.Clear();
+  try {
+    while (batch.entries.size() < options_.lines_per_batch && batch.texts.size() < kBatchTextBytes &&
+           batch.raw_lines.size() < kBatchTextBytes) {
+      if (!ReadLineInto(batch)) {
+        batch.last = true;
+        break;
+      }
+    }
+  } catch (...) {
+    batch.failure = std::current_exception();
+    batch.last = true;
+  }
+  ParseBatch(batch);
+}
+
+// The next line, decoded, as an entry. A marker line switches the rest of the file to
+// the scrambled form and is replaced by the line after it, which must exist. False at
+// the end.
+bool ParameterLineWalker::ReadLineInto(LineBatch& batch) {
+  if (lines_.AtEnd()) return false;
+  std::string_view raw = lines_.Next();
+  AddRawLine(batch, raw);
+  bool follows_marker = false;
+  if (!options_.plain_source && raw == kScrambledMarker) {
+    reading_scrambled_ = true;
+    follows_marker = true;
+    if (lines_.AtEnd()) {
+      LineBatch::Entry& entry = batch.entries.emplace_back();
+      entry.event = LineBatch::Event::kMarkerAtEnd;
+      entry.scrambled = true;
+      entry.file_line = lines_.LineNumber();
+      return false;
+    }
+    raw = lines_.Next();
+    AddRawLine(batch, raw);
+  }
+  const size_t at = batch.texts.size();
+  bool undecodable = false;
+  try {
+    if (reading_scrambled_) {
+      AppendDecryptedText(raw, batch.texts);
+    } else {
+      AppendCp1252AsUtf8(options_.plain_source ? WorkingCopyLine(raw) : raw, batch.texts);
+    }
+  } catch (const Error& error) {
+    batch.errors.push_back(error);
+    undecodable = true;
+  }
+  lines_.DoneWithLine();
+  LineBatch::Entry& entry = batch.entries.emplace_back();
+  entry.file_line = lines_.LineNumber();
+  entry.scrambled = reading_scrambled_;
+  entry.follows_marker = follows_marker;
+  if (undecodable) {
+    entry.event = LineBatch::Event::kUndecodable;
+    entry.at = static_cast<uint32_t>(batch.errors.size() - 1);
+  } else {
+    entry.at = static_cast<uint32_t>(at);  // a batch ends before its texts pass kBatchTextBytes
+    entry.size = batch.texts.size() - at;
+  }
+  return true;
+}
+
+// After the batch's lines are decoded, so that a line's decoding is stored before its
+// text is read again as a whole.
+void ParameterLineWalker::ParseBatch(LineBatch& batch) {
+  for (LineBatch::Entry& entry : batch.entries) {
+    if (entry.event != LineBatch::Event::kText || entry.size > LineBatch::kParsedBytes) continue;
+    std::string_view text;
+    ParsedLineView parsed;
+    CutAndParse(std::string_view(batch.texts).substr(entry.at, entry.size), text, parsed);
+    auto offset = [&](std::string_view part) {
+      return static_cast<uint8_t>(part.empty() ? 0 : part.data() - text.data());
+    };
+    entry.parsed = true;
+    entry.size = text.size();
+    entry.kind = parsed.kind;
+    entry.key = parsed.key;
+    entry.has_equals = parsed.has_equals;
+    entry.name_at = offset(parsed.name);
+    entry.name_size = static_cast<uint8_t>(parsed.name.size());
+    entry.value_at = offset(parsed.value);
+    entry.value_size = static_cast<uint8_t>(parsed.value.size());
+  }
+}
+
+void ParameterLineWalker::AddRawLine(LineBatch& batch, std::string_view raw) {
+  if (!wants_raw_lines_) return;
+  LineBatch::Entry& entry = batch.entries.emplace_back();
+  entry.event = LineBatch::Event::kRawLine;
+  entry.scrambled = reading_scrambled_;
+  entry.file_line = lines_.LineNumber();
+  entry.at = static_cast<uint32_t>(batch.raw_lines.size());  // as texts
+  entry.size = raw.size();
+  batch.raw_lines.append(raw);
+}
+
+// The handler's side.
+
+bool ParameterLineWalker::TakeBatch(const LineBatch& batch) {
+  for (const LineBatch::Entry& entry : batch.entries) TakeEntry(batch, entry);
+  if (batch.failure) std::rethrow_exception(batch.failure);
+  return !batch.last;
+}
+
+// The line the entry stands for. Only a decoded line has a text: the text of the line
+// before lies in a batch the reader may be filling again.
+void ParameterLineWalker::TakeEntry(const LineBatch& batch, const LineBatch::Entry& entry) {
+  line_.file_line = entry.file_line;
+  line_.scrambled = entry.scrambled;
+  line_.text = {};
+  if (entry.follows_marker) ++markers_taken_;
+  switch (entry.event) {
+    case LineBatch::Event::kRawLine:
+      handler_.OnRawLine(line_, std::string_view(batch.raw_lines).substr(entry.at, entry.size));
+      return;
+    case LineBatch::Event::kMarkerAtEnd: handler_.OnMarkerAtEnd(line_); return;
+    case LineBatch::Event::kUndecodable:
+      line_.source_line = line_.file_line - markers_taken_;
+      handler_.OnUndecodable(line_, batch.errors[entry.at]);
+      return;
+    case LineBatch::Event::kText: break;
+  }
+  line_.source_line = line_.file_line - markers_taken_;
+  const std::string_view text = std::string_view(batch.texts).substr(entry.at, entry.size);
+  if (entry.parsed) {
+    line_.text = text;
+    parsed_.kind = entry.kind;
+    parsed_.key = entry.key;
+    parsed_.has_equals = entry.has_equals;
+    parsed_.name = text.substr(entry.name_at, entry.name_size);
+    parsed_.value = text.substr(entry.value_at, entry.value_size);
+  } else {
+    CutAndParse(text, line_.text, parsed_);
+  }
+  Take();
 }
 
 void ParameterLineWalker::Take() {

@@ -70,6 +70,7 @@ class LintHandler : public calparams::ParameterLineHandler {
     return std::move(result_);
   }
 
+  bool WantsRawLines() const override { return true; }
   void OnRawLine(const WalkedLine& line, std::string_view raw) override {
     if (size_t in_line = static_cast<size_t>(std::count(raw.begin(), raw.end(), '\n')); in_line > 0) {
       if (lone_lf_lines_ == 0) first_lone_lf_ = line.file_line;

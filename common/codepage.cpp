@@ -78,7 +78,11 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 
 void Cp1252ToUtf8Into(std::string_view bytes, std::string& out) {
   out.clear();
-  out.reserve(bytes.size());
+  AppendCp1252AsUtf8(bytes, out);
+}
+
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out) {
+  out.reserve(out.size() + bytes.size());
   for (size_t i = 0; i < bytes.size();) {
     // The run of ASCII bytes from i, copied at once.
     const size_t end = AsciiRunEnd(bytes, i);

@@ -12,6 +12,8 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // The same into `out`, which it replaces: a reader decoding line after line reuses
 // one buffer. `bytes` must not lie in `out`.
 void Cp1252ToUtf8Into(std::string_view bytes, std::string& out);
+// The same added to the end of `out`.
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out);
 
 // The UTF-8 form of one Windows-1252 byte (1 to 3 bytes) at out; how many bytes.
 size_t WriteUtf8OfByte(unsigned char byte, char* out);

@@ -398,10 +398,18 @@ void AppendEncryptedBytes(std::string_view cp1252, std::string& out) {
 }
 
 void DecryptInto(std::string_view text, std::string& out) {
-  TrapAndRaiseAgain("DecryptString", [&] {
-    out.clear();
-    AppendDecrypted(text, out);
-  });
+  out.clear();
+  AppendDecryptedText(text, out);
+}
+
+void AppendDecryptedText(std::string_view text, std::string& out) {
+  const size_t before = out.size();
+  try {
+    TrapAndRaiseAgain("DecryptString", [&] { AppendDecrypted(text, out); });
+  } catch (...) {
+    out.resize(before);
+    throw;
+  }
 }
 
 }  // namespace vx4820cal

@@ -25,4 +25,7 @@ void AppendEncryptedBytes(std::string_view cp1252, std::string& out);
 // out = DecryptString(text), reusing out's storage.
 void DecryptInto(std::string_view text, std::string& out);
 
+// out += DecryptString(text); out as it was when that raises.
+void AppendDecryptedText(std::string_view text, std::string& out);
+
 }  // namespace vx4820cal

@@ -11,7 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include "calparams/parameter_line_walker.h"
 #include "common/project_globals.h"
+#include "common/scrambling.h"
+#include "common/text_file.h"
 #include "host/message_box_recorder.h"
 #include "host/scripted_messenger.h"
 #include "host/sim_delegate_provider_owner.h"
@@ -206,6 +209,52 @@ TEST(Threads, FourTiersAtOnceKeepTheirOwnStateAndAnswerAsOnOneThread) {
       EXPECT_NE(objects[i].support, objects[j].support);
       EXPECT_NE(objects[i].fields, objects[j].fields);
       EXPECT_NE(objects[i].band_limits, objects[j].band_limits);
+    }
+  }
+}
+
+// The parameters reader on its own thread hands its batches to the loader's thread:
+// every line arrives once and in order, and a loader that stops takes the reader down
+// with it.
+class CountingHandler : public calparams::ParameterLineHandler {
+ public:
+  explicit CountingHandler(size_t stop_at) : stop_at_(stop_at) {}
+  void OnMarkerAtEnd(const calparams::WalkedLine&) override {}
+  void OnUndecodable(const calparams::WalkedLine&, const Error&) override {}
+  void OnBadVersion(const calparams::WalkedLine&, const calparams::ParsedLineView&, const Error&) override {}
+  void OnParameter(const calparams::WalkedLine& line, const calparams::ParsedLineView& parsed,
+                   const calparams::SharedConditions&, const calparams::SectionState&) override {
+    if (++parameters == stop_at_) throw RuntimeError(err::kTypeMismatch);
+    EXPECT_EQ(line.source_line, parameters + 1);
+    EXPECT_EQ(parsed.value, std::to_string(parameters));
+  }
+  void OnInvalid(const calparams::WalkedLine&) override {}
+  size_t parameters = 0;
+
+ private:
+  size_t stop_at_;
+};
+
+TEST(Threads, TheParametersReaderHandsItsLinesOnInOrderAndStopsWithTheLoader) {
+  TempDir dir;
+  std::string bytes = "PCA Set\r\n" + EncryptString("[T]") + "\r\n";
+  constexpr size_t kLines = 5000;
+  for (size_t i = 1; i <= kLines; ++i) bytes += EncryptString("P = " + std::to_string(i)) + "\r\n";
+  dir.Write("PARAMETERS.dat", bytes);
+  calparams::ParameterLineWalker::Options options;
+  options.read_ahead_from_bytes = 0;
+  options.lines_per_batch = 7;
+  for (size_t stop_at : {kLines + 1, size_t{2500}}) {
+    FileLineReader lines(dir / "PARAMETERS.dat");
+    CountingHandler handler(stop_at);
+    calparams::ParameterLineWalker walker(lines, handler,
+                                          calparams::PoolRef<calparams::TextPool>(new calparams::TextPool), options);
+    if (stop_at > kLines) {
+      walker.Walk();
+      EXPECT_EQ(handler.parameters, kLines);
+    } else {
+      EXPECT_THROW(walker.Walk(), Error);
+      EXPECT_EQ(handler.parameters, stop_at);
     }
   }
 }
