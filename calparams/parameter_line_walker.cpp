@@ -1,6 +1,7 @@
 #include "calparams/parameter_line_walker.h"
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -23,47 +24,71 @@ constexpr size_t kBatchTextBytes = size_t{256} << 10;
 constexpr size_t kKeptTextRoom = size_t{1} << 20;
 
 // The batches between the reading thread and the handler's: the reader fills the
-// free ones in turn, the handler takes the filled ones in the same turn.
+// free ones in turn, the handler takes the filled ones in the same turn. A side that
+// finds nothing to do looks again for a while before it sleeps: the other side is
+// seldom more than a batch away, and waking a sleeping processor of a virtual
+// machine takes longer than a batch.
 class BatchRing {
  public:
   // The next batch to fill, once the handler has taken it; nullptr once stopped.
   LineBatch* FreeBatch() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return stopped_ || filled_ - taken_ < kBatches; });
-    return stopped_ ? nullptr : &batches_[filled_ % kBatches];
+    const size_t filled = filled_.load(std::memory_order_relaxed);
+    WaitFor([&] { return stopped_.load(std::memory_order_acquire) || filled - TakenCount() < kBatches; });
+    return stopped_.load(std::memory_order_acquire) ? nullptr : &batches_[filled % kBatches];
   }
   void Filled() { Advance(filled_); }
 
   // The next filled batch, once the reader has filled it.
   const LineBatch& FilledBatch() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return taken_ < filled_; });
-    return batches_[taken_ % kBatches];
+    const size_t taken = taken_.load(std::memory_order_relaxed);
+    WaitFor([&] { return taken < filled_.load(std::memory_order_acquire); });
+    return batches_[taken % kBatches];
   }
   void Taken() { Advance(taken_); }
 
   // The reader fills no further batch.
   void Stop() {
-    std::lock_guard lock(mutex_);
-    stopped_ = true;
-    changed_.notify_all();
+    stopped_.store(true, std::memory_order_release);
+    Notify();
   }
 
  private:
-  static constexpr size_t kBatches = 4;
+  static constexpr size_t kBatches = 8;
+  static constexpr int kLooksBeforeSleeping = 2000;  // some 50 microseconds
 
-  void Advance(size_t& count) {
+  size_t TakenCount() const { return taken_.load(std::memory_order_acquire); }
+
+  template <class Ready>
+  void WaitFor(Ready ready) {
+    for (int look = 0; look < kLooksBeforeSleeping; ++look) {
+      if (ready()) return;
+#if defined(__x86_64__) || defined(__i386__)
+      __builtin_ia32_pause();
+#else
+      std::this_thread::yield();
+#endif
+    }
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, ready);
+  }
+
+  void Advance(std::atomic<size_t>& count) {
+    count.fetch_add(1, std::memory_order_release);
+    Notify();
+  }
+
+  // Under the lock, so that a side between its last look and its sleep is woken.
+  void Notify() {
     std::lock_guard lock(mutex_);
-    ++count;
     changed_.notify_all();
   }
 
   std::mutex mutex_;
   std::condition_variable changed_;
   std::array<LineBatch, kBatches> batches_;
-  size_t filled_ = 0;
-  size_t taken_ = 0;
-  bool stopped_ = false;
+  std::atomic<size_t> filled_{0};
+  std::atomic<size_t> taken_{0};
+  std::atomic<bool> stopped_{false};
 };
 
 }  // namespace
