@@ -139,13 +139,14 @@ class RecordStoringHandler : public ParameterLineHandler {
                    const SectionState&) override {
     // Line numbers as in the plain source: marker lines are not counted.
     clsCalibrationParameter record(line.source_line);
-    record.SetParameterInformation(conditions, parsed.name, parsed.value, separator_);
+    record.SetParameterInformation(holds_.Share(conditions), parsed.name, parsed.value, separator_);
     store_.Append(std::move(record));
   }
 
  private:
   clsCalibrationParameters& store_;
   DecimalSeparatorOnce separator_;
+  PoolHolds holds_;
 };
 
 }  // namespace
