@@ -1,13 +1,7 @@
 #include "calparams/parameter_line_walker.h"
 
-#include <array>
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <system_error>
-#include <thread>
-
 #include "calparams/working_copy.h"
+#include "common/batch_ring.h"
 #include "common/codepage.h"
 #include "common/conversions.h"
 #include "common/scrambling.h"
@@ -22,74 +16,6 @@ namespace {
 // given back once the batch is taken.
 constexpr size_t kBatchTextBytes = size_t{256} << 10;
 constexpr size_t kKeptTextRoom = size_t{1} << 20;
-
-// The batches between the reading thread and the handler's: the reader fills the
-// free ones in turn, the handler takes the filled ones in the same turn. A side that
-// finds nothing to do looks again for a while before it sleeps: the other side is
-// seldom more than a batch away, and waking a sleeping processor of a virtual
-// machine takes longer than a batch.
-class BatchRing {
- public:
-  // The next batch to fill, once the handler has taken it; nullptr once stopped.
-  LineBatch* FreeBatch() {
-    const size_t filled = filled_.load(std::memory_order_relaxed);
-    WaitFor([&] { return stopped_.load(std::memory_order_acquire) || filled - TakenCount() < kBatches; });
-    return stopped_.load(std::memory_order_acquire) ? nullptr : &batches_[filled % kBatches];
-  }
-  void Filled() { Advance(filled_); }
-
-  // The next filled batch, once the reader has filled it.
-  const LineBatch& FilledBatch() {
-    const size_t taken = taken_.load(std::memory_order_relaxed);
-    WaitFor([&] { return taken < filled_.load(std::memory_order_acquire); });
-    return batches_[taken % kBatches];
-  }
-  void Taken() { Advance(taken_); }
-
-  // The reader fills no further batch.
-  void Stop() {
-    stopped_.store(true, std::memory_order_release);
-    Notify();
-  }
-
- private:
-  static constexpr size_t kBatches = 8;
-  static constexpr int kLooksBeforeSleeping = 2000;  // some 50 microseconds
-
-  size_t TakenCount() const { return taken_.load(std::memory_order_acquire); }
-
-  template <class Ready>
-  void WaitFor(Ready ready) {
-    for (int look = 0; look < kLooksBeforeSleeping; ++look) {
-      if (ready()) return;
-#if defined(__x86_64__) || defined(__i386__)
-      __builtin_ia32_pause();
-#else
-      std::this_thread::yield();
-#endif
-    }
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, ready);
-  }
-
-  void Advance(std::atomic<size_t>& count) {
-    count.fetch_add(1, std::memory_order_release);
-    Notify();
-  }
-
-  // Under the lock, so that a side between its last look and its sleep is woken.
-  void Notify() {
-    std::lock_guard lock(mutex_);
-    changed_.notify_all();
-  }
-
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  std::array<LineBatch, kBatches> batches_;
-  std::atomic<size_t> filled_{0};
-  std::atomic<size_t> taken_{0};
-  std::atomic<bool> stopped_{false};
-};
 
 }  // namespace
 
@@ -108,50 +34,19 @@ void ParameterLineWalker::Walk() {
   // A plain source without lines makes a working copy of the marker alone.
   if (options_.plain_source && lines_.AtEnd()) handler_.OnMarkerAtEnd({1, 1, false, {}});
   wants_raw_lines_ = handler_.WantsRawLines();
-  if (ReadsAhead()) {
-    WalkReadingAhead();
-  } else {
-    WalkInTurn();
-  }
+  WalkInBatches();
 }
 
-bool ParameterLineWalker::ReadsAhead() const {
-  return lines_.SizeBytes() >= options_.read_ahead_from_bytes && std::thread::hardware_concurrency() >= 2;
-}
-
-void ParameterLineWalker::WalkInTurn() {
-  LineBatch batch;
-  do {
-    FillBatch(batch);
-  } while (TakeBatch(batch));
-}
-
-// The handler stops the walk by raising; the reader then stops at the end of the
-// batch it is filling, and is waited for before the error goes on.
-void ParameterLineWalker::WalkReadingAhead() {
-  BatchRing ring;
-  std::thread reader;
-  try {
-    reader = std::thread([&] {
-      while (LineBatch* batch = ring.FreeBatch()) {
-        FillBatch(*batch);
-        const bool last = batch->last;
-        ring.Filled();
-        if (last) return;
-      }
-    });
-  } catch (const std::system_error&) {
-    return WalkInTurn();  // no thread to be had: read in turn
-  }
-  struct StopAndWait {
-    BatchRing& ring;
-    std::thread& reader;
-    ~StopAndWait() {
-      ring.Stop();
-      reader.join();
-    }
-  } stop_and_wait{ring, reader};
-  while (TakeBatch(ring.FilledBatch())) ring.Taken();
+// The reader stops at the first batch that ends the walk; the handler's side raises
+// what the handler or the reading raised.
+void ParameterLineWalker::WalkInBatches() {
+  ReadInBatches<LineBatch>(
+      WorthReadingAhead(lines_.SizeBytes(), options_.read_ahead_from_bytes),
+      [&](LineBatch& batch) {
+        FillBatch(batch);
+        return !batch.last;
+      },
+      [&](const LineBatch& batch) { return TakeBatch(batch); });
 }
 
 // The reading side.

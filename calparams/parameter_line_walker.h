@@ -11,6 +11,7 @@
 
 #include "calparams/line_format.h"
 #include "calparams/parameter_conditions.h"
+#include "common/batch_ring.h"
 #include "vx4820cal/error.h"
 
 namespace vx4820cal {
@@ -115,7 +116,7 @@ class ParameterLineWalker {
     bool plain_source = false;
     // A file at least this large is read and decoded on a second thread while the
     // handler takes the lines already read; smaller ones are not worth the thread.
-    size_t read_ahead_from_bytes = size_t{4} << 20;
+    size_t read_ahead_from_bytes = kReadAheadFromBytes;
     size_t lines_per_batch = 4096;
   };
 
@@ -128,9 +129,7 @@ class ParameterLineWalker {
   void Walk();
 
  private:
-  bool ReadsAhead() const;
-  void WalkInTurn();
-  void WalkReadingAhead();
+  void WalkInBatches();
 
   // The reading side: fills a batch from the file; never raises.
   void FillBatch(LineBatch& batch);
