@@ -53,7 +53,7 @@ void clsCalibrationParameters::Append(clsCalibrationParameter record) {
 }
 
 const clsCalibrationParameters::TableIndex* clsCalibrationParameters::IndexOfTable(std::string_view table_key) const {
-  auto it = table_index_.find(std::string(table_key));
+  auto it = table_index_.find(table_key);
   return it == table_index_.end() ? nullptr : &it->second;
 }
 

@@ -14,6 +14,7 @@
 #include "common/block_list.h"
 #include "vx4820cal/collection.h"
 #include "vx4820cal/interfaces/icalparameters.h"
+#include "vx4820cal/text_hash.h"
 
 namespace vx4820cal {
 
@@ -60,7 +61,11 @@ class clsCalibrationParameters : public IcalParameters {
   const TableIndex* IndexOfTable(std::string_view table_key) const;
 
   calparams::BlockList<clsCalibrationParameter> records_;
-  std::unordered_map<std::string, TableIndex> table_index_;
+  struct KeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view key) const { return HashText(key); }
+  };
+  std::unordered_map<std::string, TableIndex, KeyHash, std::equal_to<>> table_index_;
   std::vector<uint32_t> unfilled_;
   // The table the last record went to: the lines of a section share their conditions.
   const calparams::ParameterConditions* last_conditions_ = nullptr;

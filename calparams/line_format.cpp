@@ -163,13 +163,20 @@ void CutAndParse(std::string_view decoded, std::string_view& text, ParsedLineVie
 
 std::string_view CutComment(std::string_view line) { return line.substr(0, line.find(';')); }
 
+// Built in place: a file of short sections brings a header every few lines.
 std::string TableNameOf(std::string_view header_line) {
-  std::string name;
-  name.reserve(header_line.size());
+  std::string name(header_line.size(), '\0');
+  size_t kept = 0;
   for (char c : header_line) {
-    if (c != '[' && c != ']') name.push_back(c);
+    name[kept] = c;
+    kept += c != '[' && c != ']';
   }
-  return Trim(name);
+  name.resize(kept);
+  const size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  name.erase(name.find_last_not_of(' ') + 1);
+  name.erase(0, first);
+  return name;
 }
 
 ParsedLineView ParseLineView(std::string_view line) {

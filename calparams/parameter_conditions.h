@@ -15,6 +15,7 @@
 #include "common/block_list.h"
 #include "common/text_arena.h"
 #include "common/text_index.h"
+#include "vx4820cal/text_hash.h"
 
 namespace vx4820cal::calparams {
 
@@ -98,7 +99,7 @@ class TextPool {
  private:
   struct Hash {
     using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+    size_t operator()(std::string_view text) const { return HashText(text); }
   };
   template <class T>
   using ByText = std::unordered_map<std::string, T, Hash, std::equal_to<>>;

@@ -215,7 +215,7 @@ void ParameterLineWalker::Take() {
 // A bad version leaves the state, and with it the conditions in force, as they were.
 void ParameterLineWalker::TakeHeaderKey(const ParsedLineView& parsed) {
   try {
-    state_.Apply(parsed.key, std::string(parsed.value));
+    state_.Apply(parsed.key, parsed.value);
   } catch (const Error& error) {
     handler_.OnBadVersion(line_, parsed, error);
     return;
@@ -232,7 +232,7 @@ void SectionState::EnterSection(std::string name) {
   hw_version_stop = -1;
 }
 
-void SectionState::Apply(HeaderKey key, const std::string& value) {
+void SectionState::Apply(HeaderKey key, std::string_view value) {
   switch (key) {
     case HeaderKey::kBands: bands = value; break;
     case HeaderKey::kModels: models = value; break;

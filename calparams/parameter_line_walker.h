@@ -34,7 +34,7 @@ struct SectionState {
   void EnterSection(std::string name);
   // A header key line; a version that is no whole number in 16 bits raises the
   // conversion error (13 or 6) and changes nothing.
-  void Apply(HeaderKey key, const std::string& value);
+  void Apply(HeaderKey key, std::string_view value);
 };
 
 // A "HWversStart" or "HWversStop" value: a 32-bit whole number, then 16 bits.

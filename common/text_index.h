@@ -6,16 +6,17 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
-#include <functional>
 #include <string_view>
 #include <vector>
+
+#include "vx4820cal/text_hash.h"
 
 namespace vx4820cal::calparams {
 
 template <class V>
 class TextIndex {
  public:
-  static size_t HashOf(std::string_view text) { return std::hash<std::string_view>()(text); }
+  static size_t HashOf(std::string_view text) { return HashText(text); }
 
   // The value indexed under text, whose hash is `hash`; null when there is none.
   V* Find(std::string_view text, size_t hash) const {
