@@ -31,22 +31,29 @@ const ParameterConditions& TextPool::Keep(const ParameterConditions& conditions)
   return conditions_.emplace_back(conditions);
 }
 
-SharedConditions MakeConditions(std::string_view table, std::string_view bands, std::string_view models,
-                                int16_t hw_version_start, int16_t hw_version_stop, std::string_view radio_options,
-                                PoolRef<TextPool> pool) {
-  if (!pool) pool = PoolRef<TextPool>(new TextPool);
+const ParameterConditions& KeepConditions(std::string_view table, std::string_view bands, std::string_view models,
+                                          int16_t hw_version_start, int16_t hw_version_stop,
+                                          std::string_view radio_options, TextPool& pool) {
   ParameterConditions conditions;
-  conditions.table = &pool->TableNamed(table);
-  conditions.bands = &pool->ListOf(bands);
-  conditions.models = &pool->ListOf(models);
-  conditions.radio_options = &pool->ListOf(radio_options);
+  conditions.table = &pool.TableNamed(table);
+  conditions.bands = &pool.ListOf(bands);
+  conditions.models = &pool.ListOf(models);
+  conditions.radio_options = &pool.ListOf(radio_options);
   conditions.hw_version_start = hw_version_start;
   conditions.hw_version_stop = hw_version_stop;
   conditions.complete = !table.empty() && !bands.empty() && !models.empty() && IsVersionInRange(hw_version_start) &&
                         IsVersionInRange(hw_version_stop);
-  conditions.pool = pool.get();
+  conditions.pool = &pool;
+  return pool.Keep(conditions);
+}
+
+SharedConditions MakeConditions(std::string_view table, std::string_view bands, std::string_view models,
+                                int16_t hw_version_start, int16_t hw_version_stop, std::string_view radio_options,
+                                PoolRef<TextPool> pool) {
+  if (!pool) pool = PoolRef<TextPool>(new TextPool);
   // Holds the pool, not only the conditions: the records need its names as well.
-  return SharedConditions(&pool->Keep(conditions));
+  return SharedConditions(
+      &KeepConditions(table, bands, models, hw_version_start, hw_version_stop, radio_options, *pool));
 }
 
 std::string ListForm(std::string_view list_text) {

@@ -119,6 +119,12 @@ class TextPool {
   friend class PoolHolds;
 };
 
+// The conditions of list texts as written in the file, kept in `pool`; they live as
+// long as the pool. MakeConditions below gives them with a hold on it.
+const ParameterConditions& KeepConditions(std::string_view table, std::string_view bands, std::string_view models,
+                                          int16_t hw_version_start, int16_t hw_version_stop,
+                                          std::string_view radio_options, TextPool& pool);
+
 // A counted reference to a pool, or to conditions kept in one, that keeps the pool
 // alive: eight bytes where a shared pointer takes sixteen, and a store holds one per
 // record. Copies may live on different threads, as shared pointers may.
@@ -156,6 +162,7 @@ class PoolRef {
     if (target_ && PoolOf(*target_).holders_.fetch_sub(1, std::memory_order_acq_rel) == 1) delete &PoolOf(*target_);
   }
 
+  friend class PoolHolds;
   T* target_ = nullptr;
 };
 
@@ -172,11 +179,17 @@ class PoolHolds {
   ~PoolHolds() { GiveBack(); }
 
   // A copy of conditions that holds their pool, as copying them does.
-  SharedConditions Share(const SharedConditions& conditions) {
-    const TextPool* pool = conditions->pool;
-    if (pool != pool_ || unused_ == 0) Count(pool);
+  SharedConditions Share(const SharedConditions& conditions) { return Share(*conditions); }
+  SharedConditions Share(const ParameterConditions& conditions) {
+    if (conditions.pool != pool_ || unused_ == 0) Count(conditions.pool);
     --unused_;
-    return SharedConditions(conditions.get(), SharedConditions::CountedHold{});
+    return SharedConditions(&conditions, SharedConditions::CountedHold{});
+  }
+  // Empties `shared`; its hold comes back to the reserve when it is on the same pool.
+  void TakeBack(SharedConditions& shared) {
+    if (!shared || shared->pool != pool_) return shared.reset();
+    shared.target_ = nullptr;
+    ++unused_;
   }
 
  private:

@@ -196,15 +196,15 @@ void ParameterLineWalker::Take() {
   switch (parsed.kind) {
     case LineKind::kSectionHeader:
       state_.EnterSection(TableNameOf(line_.text));
-      conditions_.reset();
+      holds_.TakeBack(conditions_);
       handler_.OnSection(line_, state_);
       break;
     case LineKind::kHeaderKey: TakeHeaderKey(parsed); break;
     case LineKind::kBlank: break;
     case LineKind::kParameter:
       if (!conditions_) {
-        conditions_ = MakeConditions(state_.table, state_.bands, state_.models, state_.hw_version_start,
-                                     state_.hw_version_stop, state_.radio_options, pool_);
+        conditions_ = holds_.Share(KeepConditions(state_.table, state_.bands, state_.models, state_.hw_version_start,
+                                                  state_.hw_version_stop, state_.radio_options, *pool_));
       }
       handler_.OnParameter(line_, parsed, conditions_, state_);
       break;
@@ -220,7 +220,7 @@ void ParameterLineWalker::TakeHeaderKey(const ParsedLineView& parsed) {
     handler_.OnBadVersion(line_, parsed, error);
     return;
   }
-  conditions_.reset();
+  holds_.TakeBack(conditions_);
   handler_.OnHeaderKey(line_, parsed);
 }
 

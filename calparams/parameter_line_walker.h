@@ -124,7 +124,10 @@ class ParameterLineWalker {
                       bool plain_source = false)
       : ParameterLineWalker(lines, handler, std::move(pool), Options{plain_source}) {}
   ParameterLineWalker(FileLineReader& lines, ParameterLineHandler& handler, PoolRef<TextPool> pool, Options options)
-      : lines_(lines), handler_(handler), pool_(std::move(pool)), options_(options) {}
+      : lines_(lines),
+        handler_(handler),
+        pool_(pool ? std::move(pool) : PoolRef<TextPool>(new TextPool)),
+        options_(options) {}
 
   void Walk();
 
@@ -154,6 +157,7 @@ class ParameterLineWalker {
   // The handler's side's own.
   size_t markers_taken_ = 0;
   SectionState state_;
+  PoolHolds holds_;              // outlives conditions_
   SharedConditions conditions_;  // of state_, built on first use
   WalkedLine line_;
   ParsedLineView parsed_;  // of line_

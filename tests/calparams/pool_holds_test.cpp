@@ -29,6 +29,23 @@ TEST(PoolHolds, ThePoolLivesAsLongAsAnyCopyOrTheReserve) {
   }
 }
 
+TEST(PoolHolds, AHoldTakenBackIsGivenOutAgain) {
+  PoolHolds holds;
+  SharedConditions conditions = Conditions();
+  SharedConditions shared = holds.Share(conditions);
+  for (int i = 0; i < 10000; ++i) {  // never runs out, never counts again
+    holds.TakeBack(shared);
+    ASSERT_FALSE(shared);
+    shared = holds.Share(conditions);
+  }
+  SharedConditions other = Conditions();
+  SharedConditions foreign = other;
+  holds.TakeBack(foreign);  // of another pool: released as usual
+  EXPECT_FALSE(foreign);
+  conditions.reset();
+  EXPECT_EQ(shared->models->form, ",M1,");
+}
+
 TEST(PoolHolds, OneReserveServesTheConditionsOfSeveralPools) {
   PoolHolds holds;
   SharedConditions first = holds.Share(Conditions());
