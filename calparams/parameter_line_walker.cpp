@@ -1,5 +1,7 @@
 #include "calparams/parameter_line_walker.h"
 
+#include <algorithm>
+
 #include "calparams/working_copy.h"
 #include "common/batch_ring.h"
 #include "common/codepage.h"
@@ -53,8 +55,9 @@ void ParameterLineWalker::WalkInBatches() {
 
 void ParameterLineWalker::FillBatch(LineBatch& batch) {
   batch.Clear();
+  const size_t most_lines = std::max<size_t>(options_.lines_per_batch, 1);
   try {
-    while (batch.entries.size() < options_.lines_per_batch && batch.texts.size() < kBatchTextBytes &&
+    while (batch.entries.size() < most_lines && batch.texts.size() < kBatchTextBytes &&
            batch.raw_lines.size() < kBatchTextBytes) {
       if (!ReadLineInto(batch)) {
         batch.last = true;

@@ -138,7 +138,7 @@ TEST(ParameterLineWalker, ReadingAheadMeetsTheHandlerAsAWalkLineByLine) {
     for (bool raw_lines : {false, true}) {
       const Walked in_turn = Walk(c.bytes, InTurn(c.plain_source), raw_lines);
       ASSERT_FALSE(in_turn.log.empty()) << c.what;
-      for (size_t lines_per_batch : {1, 2, 3, 4096}) {
+      for (size_t lines_per_batch : {0, 1, 2, 3, 4096}) {  // 0 is taken as 1
         const Walked ahead = Walk(c.bytes, ReadingAhead(lines_per_batch, c.plain_source), raw_lines);
         EXPECT_EQ(ahead.log, in_turn.log) << c.what << ", raw lines " << raw_lines << ", batch " << lines_per_batch;
         EXPECT_EQ(ahead.error, in_turn.error) << c.what;
