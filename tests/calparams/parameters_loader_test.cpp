@@ -2,6 +2,7 @@
 // form, where a load stops, and what the records hold.
 #include <gtest/gtest.h>
 
+#include "common/batch_ring.h"
 #include "common/error_convention.h"
 #include "common/scrambling.h"
 #include "fixtures/parameters_fixture.h"
@@ -160,6 +161,38 @@ TEST(ParametersLoader, LinesThatStopTheLoadKeepTheRecordsBeforeThem) {
     EXPECT_EQ(outcome.source, c.source) << c.what;
     EXPECT_EQ(outcome.error, c.error) << c.what;
     EXPECT_EQ(outcome.records, c.records) << c.what;
+  }
+}
+
+// A file large enough to be read on a second thread loads, and stops, as a small one:
+// the same records with the same line numbers, the same error at the same line.
+TEST(ParametersLoader, AFileReadAheadLoadsAndStopsAsOneReadInTurn) {
+  std::string prefix;
+  Lines prefix_records;
+  const std::string padding(200, 'v');
+  for (size_t i = 0; prefix.size() < kReadAheadFromBytes; ++i) {
+    const std::string table = "P" + std::to_string(i % 7);
+    const std::string bands = "B" + std::to_string(i % 5);
+    prefix += "[" + table + "]\nBands = " + bands + "\nModels = M\nHWversStart = 0\nHWversStop = 9\nP = " + padding +
+              std::to_string(i) + "\n";
+    prefix_records.push_back(std::to_string(6 * i + 6) + ":" + table + "|P|," + bands + ",|,M,|0-9|,|" + padding +
+                             std::to_string(i));
+  }
+  const size_t shift = 6 * prefix_records.size();
+  const std::string kKept = std::string(kSection) + "Kept=1\n";
+  const char* const endings[] = {"", "\t\nLost=2\n", "HWversStop = 40000\n", "PCA Set\n", "PCA Set\nN=1\n"};
+  for (const char* ending : endings) {
+    const LoadOutcome small = LoadWorkingCopy(Crlf(kKept + ending));
+    const LoadOutcome large = LoadWorkingCopy(Crlf(prefix + kKept + ending));
+    EXPECT_EQ(large.loaded, small.loaded) << ending;
+    EXPECT_EQ(large.number, small.number) << ending;
+    EXPECT_EQ(large.error, small.error) << ending;
+    Lines expected = prefix_records;
+    for (const std::string& record : small.records) {
+      const size_t colon = record.find(':');
+      expected.push_back(std::to_string(std::stoul(record.substr(0, colon)) + shift) + record.substr(colon));
+    }
+    EXPECT_EQ(large.records, expected) << ending;
   }
 }
 
