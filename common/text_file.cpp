@@ -38,10 +38,6 @@ std::FILE* OpenForReading(const std::filesystem::path& path) {
   return file;
 }
 
-// Large enough that reading costs a system call per many lines, small enough that a
-// small file does not pay for touching a large buffer.
-constexpr size_t kBlockSize = size_t{64} << 10;
-
 }  // namespace
 
 std::string ReadFileBytes(const std::filesystem::path& path) {
@@ -112,8 +108,8 @@ size_t FileLineReader::GrownSize() const {
   return rest <= 2 * doubled ? rest : doubled;
 }
 
-void FileLineReader::DoneWithLine() {
-  if (buffer_.size() <= kBlockSize || end_ - begin_ > kBlockSize) return;
+void FileLineReader::GiveBackGrownBuffer() {
+  if (end_ - begin_ > kBlockSize) return;
   std::string smaller(kBlockSize, '\0');
   std::copy(buffer_.begin() + static_cast<std::ptrdiff_t>(begin_), buffer_.begin() + static_cast<std::ptrdiff_t>(end_),
             smaller.begin());
@@ -123,7 +119,7 @@ void FileLineReader::DoneWithLine() {
   begin_ = 0;
 }
 
-bool FileLineReader::AtEnd() {
+bool FileLineReader::AtEndOfBuffer() {
   while (true) {
     if (begin_ == end_ && !Fill()) return true;
     if (!skip_line_feed_) return false;

@@ -27,12 +27,15 @@ class FileLineReader {
  public:
   explicit FileLineReader(const std::filesystem::path& path);
 
-  bool AtEnd();
+  // Inline where unread bytes are at hand: a reader asks for every line of a file.
+  bool AtEnd() { return begin_ < end_ && !skip_line_feed_ ? false : AtEndOfBuffer(); }
   // The next line without its end, valid until the next call; past the end error 62.
   std::string_view Next();
   // The line Next() gave is no longer needed: a buffer grown for a long line is given
   // back at once, before its text is kept elsewhere.
-  void DoneWithLine();
+  void DoneWithLine() {
+    if (buffer_.size() > kBlockSize) GiveBackGrownBuffer();
+  }
   size_t LineNumber() const { return line_number_; }
   // The file's size when it was opened.
   size_t SizeBytes() const { return size_bytes_; }
@@ -43,6 +46,12 @@ class FileLineReader {
   size_t BytesRead() const { return bytes_read_; }
 
  private:
+  // Large enough that reading costs a system call per many lines, small enough that a
+  // small file does not pay for touching a large buffer.
+  static constexpr size_t kBlockSize = size_t{64} << 10;
+
+  bool AtEndOfBuffer();
+  void GiveBackGrownBuffer();
   // Reads more of the file behind the unread bytes; false at the end of the file.
   bool Fill();
   size_t GrownSize() const;
