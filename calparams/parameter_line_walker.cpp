@@ -44,8 +44,8 @@ void ParameterLineWalker::Walk() {
 void ParameterLineWalker::WalkInBatches() {
   ReadInBatches<LineBatch>(
       WorthReadingAhead(lines_.SizeBytes(), options_.read_ahead_from_bytes),
-      [&](LineBatch& batch) {
-        FillBatch(batch);
+      [&](LineBatch& batch, const TakerPace& pace) {
+        FillBatch(batch, pace);
         return !batch.last;
       },
       [&](const LineBatch& batch) { return TakeBatch(batch); });
@@ -53,7 +53,10 @@ void ParameterLineWalker::WalkInBatches() {
 
 // The reading side.
 
-void ParameterLineWalker::FillBatch(LineBatch& batch) {
+// The lines are classified here unless the handler's side waits for them already:
+// it classifies what the reader leaves, so the two sides share that work as their
+// pace on the file at hand allows.
+void ParameterLineWalker::FillBatch(LineBatch& batch, const TakerPace& pace) {
   batch.Clear();
   const size_t most_lines = std::max<size_t>(options_.lines_per_batch, 1);
   try {
@@ -68,7 +71,7 @@ void ParameterLineWalker::FillBatch(LineBatch& batch) {
     batch.failure = std::current_exception();
     batch.last = true;
   }
-  ParseBatch(batch);
+  if (!pace.CaughtUp()) ParseBatch(batch);
 }
 
 // The next line, decoded, as an entry. A marker line switches the rest of the file to

@@ -85,8 +85,8 @@ struct LineBatch {
     Event event = Event::kText;
     bool scrambled = false;
     bool follows_marker = false;  // a marker line came just before this line
-    // A text of up to kParsedBytes is classified by the reader: name and value as
-    // offsets into the text. A longer one by the handler's side.
+    // A text of up to kParsedBytes may come classified by the reader: name and value
+    // as offsets into the text. Any other is classified on the handler's side.
     bool parsed = false;
     LineKind kind = LineKind::kBlank;
     HeaderKey key = HeaderKey::kBands;
@@ -135,7 +135,7 @@ class ParameterLineWalker {
   void WalkInBatches();
 
   // The reading side: fills a batch from the file; never raises.
-  void FillBatch(LineBatch& batch);
+  void FillBatch(LineBatch& batch, const TakerPace& pace);
   bool ReadLineInto(LineBatch& batch);
   static void ParseBatch(LineBatch& batch);
   void AddRawLine(LineBatch& batch, std::string_view raw);

@@ -22,12 +22,27 @@ inline bool WorthReadingAhead(size_t bytes, size_t from_bytes = kReadAheadFromBy
   return bytes >= from_bytes && std::thread::hardware_concurrency() >= 2;
 }
 
+// What the reader may ask of the other side while it fills a batch.
+class TakerPace {
+ public:
+  // Whether every batch filled so far has been taken: the taker waits for the one
+  // being filled, so work either side can do is better left to the taker.
+  virtual bool CaughtUp() const = 0;
+
+ protected:
+  ~TakerPace() = default;
+};
+
 // The batches between the two threads. A side that finds nothing to do looks again
 // for a while before it sleeps: the other side is seldom more than a batch away, and
 // waking a sleeping processor of a virtual machine takes longer than a batch.
 template <class Batch>
-class BatchRing {
+class BatchRing : public TakerPace {
  public:
+  bool CaughtUp() const override {
+    return taken_.load(std::memory_order_acquire) == filled_.load(std::memory_order_acquire);
+  }
+
   // The next batch to fill, once the taker has taken it; nullptr once stopped.
   Batch* FreeBatch() {
     const size_t filled = filled_.load(std::memory_order_relaxed);
@@ -89,16 +104,19 @@ class BatchRing {
   std::atomic<bool> stopped_{false};
 };
 
-// fill(batch) makes a batch and must not raise; take(batch) uses it and answers
+// fill(batch, pace) makes a batch and must not raise; take(batch) uses it and answers
 // whether another follows. With `ahead`, fill runs on a thread of its own, and when
 // take raises, the reader stops after the batch it is filling and is waited for before
 // the error goes on. Without it, or without a thread to be had, the two take turns.
 template <class Batch, class Fill, class Take>
 void ReadInBatches(bool ahead, Fill fill, Take take) {
   auto in_turn = [&] {
+    struct : TakerPace {
+      bool CaughtUp() const override { return false; }
+    } in_turn_pace;
     Batch batch;
     do {
-      fill(batch);
+      fill(batch, in_turn_pace);
     } while (take(batch));
   };
   if (!ahead) return in_turn();
@@ -107,7 +125,7 @@ void ReadInBatches(bool ahead, Fill fill, Take take) {
   try {
     reader = std::thread([&] {
       while (Batch* batch = ring.FreeBatch()) {
-        const bool more = fill(*batch);
+        const bool more = fill(*batch, static_cast<const TakerPace&>(ring));
         ring.Filled();
         if (!more) return;
       }
