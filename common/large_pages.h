@@ -3,7 +3,8 @@
 // page fault, and a million-line file fills tens of megabytes in one go: blocks of
 // 2 MiB and more are aligned to large pages and asked to be backed by them, so they
 // cost a fault per 2 MiB instead of per 4 KiB where the system offers large pages.
-// It is only advice: nothing else changes when the system declines.
+// It is only advice, up to a budget (see large_pages.cpp): nothing else
+// changes when the system declines.
 #include <cstddef>
 
 namespace vx4820cal::calparams {

@@ -87,5 +87,7 @@ void RemoveFileQuietly(const std::filesystem::path& path) noexcept;
 // Advice that a block of large-page size is backed by large pages where the system
 // has them; nothing happens where it has none.
 void AdviseLargePages(void* block, size_t bytes) noexcept;
+// Takes that advice back for the block's pages not yet touched.
+void AdviseSmallPages(void* block, size_t bytes) noexcept;
 
 }  // namespace vx4820cal::platform

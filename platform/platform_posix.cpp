@@ -218,4 +218,10 @@ void AdviseLargePages([[maybe_unused]] void* block, [[maybe_unused]] size_t byte
 #endif
 }
 
+void AdviseSmallPages([[maybe_unused]] void* block, [[maybe_unused]] size_t bytes) noexcept {
+#ifdef MADV_NOHUGEPAGE
+  ::madvise(block, bytes, MADV_NOHUGEPAGE);
+#endif
+}
+
 }  // namespace vx4820cal::platform

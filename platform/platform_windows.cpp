@@ -218,5 +218,6 @@ void RemoveFileQuietly(const std::filesystem::path& path) noexcept { ::DeleteFil
 
 // Large pages need a privilege a user rarely has: the blocks stay ordinary memory.
 void AdviseLargePages(void*, size_t) noexcept {}
+void AdviseSmallPages(void*, size_t) noexcept {}
 
 }  // namespace vx4820cal::platform
