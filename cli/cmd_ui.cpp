@@ -1,9 +1,11 @@
 // ui dump / ui get: the field metadata the component reads from its UI field data file.
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +30,8 @@ std::filesystem::path DataFile() { return ComponentFolder() / kUserFieldFileName
 
 // Rows go to one buffer, written out in large pieces: a million rows cost neither a
 // stream call per cell nor a buffer as large as the whole dump. A row is written
-// through a pointer into room made for its longest form once.
+// through a pointer into room for its longest form, which the buffer has without
+// being filled first.
 class DumpWriter {
  public:
   void Row(const clsUserField& field) {
@@ -37,9 +40,8 @@ class DumpWriter {
                                       field.NavLabelView(), field.ATGridIDView()};
     size_t longest = 5 * kNumberDigits + 2 * std::string_view("false").size() + 13;
     for (std::string_view text : texts) longest += text.size();
-    const size_t used = buffer_.size();
-    buffer_.resize(used + longest);
-    at_ = buffer_.data() + used;
+    MakeRoom(longest);
+    at_ = buffer_.get() + used_;
     Cell(field.UIIDView());
     Cell(field.LabelView());
     Number(field.HelpID());
@@ -54,17 +56,28 @@ class DumpWriter {
     Cell(field.ATGridIDView());
     Cell(BooleanText(field.DecimalSymbol()));
     at_[-1] = '\n';
-    buffer_.resize(static_cast<size_t>(at_ - buffer_.data()));
-    if (buffer_.size() >= kPiece) Flush();
+    used_ = static_cast<size_t>(at_ - buffer_.get());
+    if (used_ >= kPiece) Flush();
   }
   void Flush() {
-    std::cout.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
+    if (used_ == 0) return;
+    std::cout.write(buffer_.get(), static_cast<std::streamsize>(used_));
+    used_ = 0;
   }
 
  private:
   static constexpr size_t kPiece = size_t{64} << 10;
   static constexpr size_t kNumberDigits = 11;  // "-2147483648"
+
+  // Room for `bytes` more: a full piece goes out first, and only a row longer than the
+  // buffer makes it grow.
+  void MakeRoom(size_t bytes) {
+    if (capacity_ - used_ >= bytes) return;
+    Flush();
+    if (capacity_ >= bytes) return;
+    capacity_ = std::max(bytes, 2 * kPiece);
+    buffer_ = std::make_unique_for_overwrite<char[]>(capacity_);
+  }
   void Cell(std::string_view text) {
     std::memcpy(at_, text.data(), text.size());
     at_ += text.size();
@@ -74,7 +87,9 @@ class DumpWriter {
     at_ = std::to_chars(at_, at_ + kNumberDigits, value).ptr;
     *at_++ = '\t';
   }
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  size_t capacity_ = 0;
+  size_t used_ = 0;
   char* at_ = nullptr;  // where the row being written goes on
 };
 
