@@ -1,5 +1,7 @@
 #include "calparams/parameter_conditions.h"
 
+#include <algorithm>
+
 #include "common/text.h"
 
 namespace vx4820cal::calparams {
@@ -56,17 +58,28 @@ SharedConditions MakeConditions(std::string_view table, std::string_view bands, 
       &KeepConditions(table, bands, models, hw_version_start, hw_version_stop, radio_options, *pool));
 }
 
+// One pass over the text, writing each piece trimmed as it goes: a file of distinct
+// lists forms tens of thousands of them, and a search call per piece cost more than
+// the piece.
 std::string ListForm(std::string_view list_text) {
-  std::string form = ",";
-  if (list_text.empty()) return form;
-  form.reserve(list_text.size() + 2);
-  size_t start = 0;
+  if (list_text.empty()) return ",";
+  std::string form(list_text.size() + 2, ',');  // each piece and its comma; a comma first
+  char* out = form.data() + 1;
+  const char* at = list_text.data();
+  const char* const end = at + list_text.size();
   while (true) {
-    size_t comma = list_text.find(',', start);
-    form.append(TrimView(list_text.substr(start, comma - start))).push_back(',');
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
+    const char* piece_end = at;
+    while (piece_end != end && *piece_end != ',') ++piece_end;
+    const char* first = at;
+    while (first != piece_end && *first == ' ') ++first;
+    const char* last = piece_end;
+    while (last != first && last[-1] == ' ') --last;
+    out = std::copy(first, last, out);
+    *out++ = ',';
+    if (piece_end == end) break;
+    at = piece_end + 1;
   }
+  form.resize(static_cast<size_t>(out - form.data()));
   return form;
 }
 
@@ -77,8 +90,13 @@ std::string ListNeedle(std::string_view name) {
   return needle;
 }
 
+// Every comma begins an entry, so a search for the whole entry would stop at each.
 bool IsDefaultList(std::string_view upper_list_form) {
-  return upper_list_form.find(",DEFAULT,") != std::string_view::npos;
+  constexpr std::string_view kEntry = ",DEFAULT,";
+  for (size_t at = 0; at + kEntry.size() <= upper_list_form.size(); ++at) {
+    if (upper_list_form[at] == ',' && upper_list_form.substr(at, kEntry.size()) == kEntry) return true;
+  }
+  return false;
 }
 
 std::vector<std::string_view> ListEntries(std::string_view list_form) {

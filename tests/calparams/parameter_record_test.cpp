@@ -13,6 +13,7 @@
 namespace vx4820cal {
 namespace {
 
+using calparams::IsDefaultList;
 using calparams::ListForm;
 using test_support::OnFreshThread;
 
@@ -25,6 +26,15 @@ TEST(ListForm, CommaFramedTrimmedPiecesKeepingCaseDuplicatesAndEmptyOnes) {
       {",", ",,,"},          {"h5 ,H5", ",h5,H5,"}, {"\tA", ",\tA,"}, {"LR2930 Cal", ",LR2930 Cal,"},
   };
   for (const Case& c : cases) EXPECT_EQ(ListForm(c.text), c.form) << '"' << c.text << '"';
+}
+
+TEST(IsDefaultList, OnlyTheWholeEntryAnywhereInTheList) {
+  struct Case {
+    const char* upper_form;
+    bool is_default;
+  } cases[] = {{",DEFAULT,", true},   {",H5,DEFAULT,", true}, {",DEFAULT,H5,", true}, {",,DEFAULT,,", true},
+               {",DEFAULTS,", false}, {",XDEFAULT,", false},  {",DEFAUL,", false},    {",", false}};
+  for (const Case& c : cases) EXPECT_EQ(IsDefaultList(c.upper_form), c.is_default) << c.upper_form;
 }
 
 // Fills a record from the file's texts with "." as the decimal separator unless the
