@@ -166,21 +166,24 @@ std::string ToText(const Variant& value) {
   throw RuntimeError(err::kTypeMismatch);
 }
 
+// One pass, no search call: a loader asks this of every value it stores.
 bool IsDouble(std::string_view value) {
   return TrapAndRaiseAgain("IsDouble", [&] {
-    size_t point = value.find('.');
-    if (point == std::string_view::npos || value.find('.', point + 1) != std::string_view::npos) return false;
+    // Digits, a minus sign first (the point aside) and exactly one point.
+    size_t points = 0;
     bool first = true;
     bool any = false;
-    for (size_t i = 0; i < value.size(); ++i) {
-      if (i == point) continue;
-      char c = value[i];
-      bool ok = (c >= '0' && c <= '9') || (first && c == '-');
+    for (char c : value) {
+      if (c == '.') {
+        if (++points > 1) return false;
+        continue;
+      }
+      const bool ok = (c >= '0' && c <= '9') || (first && c == '-');
       if (!ok) return false;
       first = false;
       any = true;
     }
-    return any;
+    return points == 1 && any;
   });
 }
 
